@@ -1,0 +1,46 @@
+#pragma once
+
+#include "state/FishTable.h"
+#include "state/FishValues.h"
+#include "state/NamePool.h"
+#include "state/SettingsRecord.h"
+
+#include <QString>
+
+#include <array>
+
+namespace fw {
+
+// Texts a window sets just before it shows the colour or file chooser: the
+// caller's identifying text and the name of the control that gets the result.
+struct ChooserHandOff
+{
+    QString colorCaller;
+    QString colorTarget;
+    QString fileCaller;
+    QString fileTarget;
+};
+
+// All process-wide state in one visible place. main() owns the one instance
+// and hands it by reference to every window and routine that needs it.
+struct AppState
+{
+    QString settingsPath;
+    SettingsRecord settings;
+    FishTable fish;        // the tank the aquarium shows and SaveAll writes
+    FishTable workingFish; // the configuration dialog's copy
+    NamePool namePool;
+
+    // One set per position 1..99, shared by both tables; index 0 is unused.
+    std::array<FishValues, FishTable::Capacity + 1> values{};
+
+    // The animation interval the aquarium stores before it opens the dialog.
+    int savedInterval = 0;
+
+    ChooserHandOff handOff;
+
+    FishTable &table(bool working) { return working ? workingFish : fish; }
+    const FishTable &table(bool working) const { return working ? workingFish : fish; }
+};
+
+} // namespace fw

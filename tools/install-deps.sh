@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages finwicks needs to build, run and test,
+# skipping those already there. Uses sudo when not run as root.
+set -euo pipefail
+
+packages=(
+    build-essential cmake make pkg-config
+    qt6-base-dev qt6-base-dev-tools libgl-dev
+    googletest libgtest-dev
+    fonts-noto-cjk
+    xvfb xdotool x11-utils imagemagick
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    [[ "$status" == "install ok installed" ]] || missing+=("$package")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+sudo=()
+[[ $(id -u) -eq 0 ]] || sudo=(sudo)
+echo "Installing: ${missing[*]}"
+"${sudo[@]}" apt-get update -q
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
+    "${missing[@]}"
