@@ -1,0 +1,6 @@
+#include "startup/ui/Application.h"
+
+int main(int argc, char **argv)
+{
+    return fw::runApplication(argc, argv);
+}
