@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QRect>
+
+#include <array>
+
+namespace fw {
+
+// The rectangles a frame touched, without heap allocation: a fixed number of
+// slots; when they run out, the nearest rectangles are merged, so the region
+// may grow but never misses a changed pixel.
+class DirtyRegion
+{
+public:
+    static constexpr int Slots = 64;
+
+    void add(const QRect &rect);
+    void clear() { m_count = 0; }
+    bool isEmpty() const { return m_count == 0; }
+    int count() const { return m_count; }
+    const QRect &at(int i) const { return m_rects[i]; }
+    QRect bounds() const;
+
+private:
+    std::array<QRect, Slots> m_rects{};
+    int m_count = 0;
+};
+
+} // namespace fw
