@@ -1,6 +1,7 @@
 #pragma once
 
 #include "state/AppState.h"
+#include "state/ScreenSize.h"
 
 #include <QString>
 #include <QStringView>
@@ -13,12 +14,6 @@ namespace fw {
 class Clock;
 class Random;
 
-struct ScreenSize
-{
-    int width = 0;
-    int height = 0;
-};
-
 // The record accessors, buying, naming and the save order of the fish tables.
 // Positions are 1-based. Nothing here allocates per call except where a text
 // is returned.
@@ -30,8 +25,7 @@ std::optional<QString> GetFishField(const AppState &state, const Clock &clock, i
                                     QStringView key, bool asText, bool working);
 
 // Replaces a field of a record; false (and nothing changed) for an unknown key.
-bool SetFishField(AppState &state, int position, QStringView key, QStringView value,
-                  bool working);
+bool SetFishField(AppState &state, int position, QStringView key, QStringView value, bool working);
 
 // The lowest position of the fish table whose species code equals that of the
 // fish at `position` (possibly `position` itself).
