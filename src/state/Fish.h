@@ -51,4 +51,14 @@ bool AddFish(AppState &state, Random &random, const Clock &clock, ScreenSize scr
 QString PickFishName(AppState &state, Random &random, int sex);
 void BuildNamePool(AppState &state);
 
+// Gives every fish of the table whose name is blank a name from the pool.
+void nameUnnamedFish(AppState &state, Random &random, bool working);
+
+// The saving of the fish table: writes each fish's runtime position and step
+// into its record, then puts the fish into save order (largest sprite first,
+// then species, oldest, name), moving the per-fish values with the records.
+void prepareFishForSave(AppState &state);
+// Whether the fish at position a is saved before the one at b.
+bool fishSavedBefore(const AppState &state, int a, int b);
+
 } // namespace fw

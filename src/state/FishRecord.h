@@ -14,7 +14,7 @@ class FishRecord
 public:
     static constexpr int Length = 120;
 
-    FishRecord(); // 120 spaces
+    FishRecord();                             // 120 spaces
     explicit FishRecord(const QString &text); // padded with spaces or cut to 120
 
     const QString &text() const { return m_text; }
