@@ -1,6 +1,7 @@
 #pragma once
 
 #include "state/AppState.h"
+#include "state/AtomicFile.h"
 
 #include <QString>
 #include <QStringView>
@@ -19,5 +20,14 @@ QString ReadSetting(const QString &path, QStringView section, QStringView key,
 // state.settingsPath. The file is replaced whole or not at all: on failure the
 // old file is kept, the reason goes to standard error, and false is returned.
 bool SaveAll(AppState &state, const Clock &clock);
+// The same with the file steps replaced (tests make them fail).
+bool SaveAll(AppState &state, const Clock &clock, const FileReplaceSteps &steps);
+
+// The bytes SaveAll writes for the state as it stands (no reordering, no new
+// date): "[system]", "[case]" and, with fish, "[fish]", keys in table order.
+QByteArray settingsFileBytes(const AppState &state);
+
+// True when the path names a file that can be opened for reading.
+bool FileExists(const QString &path);
 
 } // namespace fw

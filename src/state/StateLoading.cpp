@@ -1,0 +1,84 @@
+#include "state/StateLoading.h"
+
+#include "platform/Conversions.h"
+#include "state/Fish.h"
+#include "state/IniFile.h"
+#include "state/SettingsKeys.h"
+
+namespace fw {
+
+namespace {
+
+struct StarterFish
+{
+    int count;
+    int species;
+    int ageClass;
+    int sexChoice;
+};
+
+constexpr StarterFish starterFish[] = {
+    {1, 0, 1, 1}, {1, 0, 1, 2}, {2, 0, 2, 1}, {2, 0, 2, 2}, {8, 1, 0, 0}, {8, 2, 0, 0},
+    {1, 3, 1, 1}, {1, 3, 1, 2}, {1, 4, 1, 1}, {1, 4, 1, 2}, {1, 5, 1, 1}, {1, 5, 1, 2},
+};
+
+void setFromField(std::int16_t &target, int fieldValue)
+{
+    // A stored number beyond 16 bits leaves the value as it was.
+    if (const auto value = toInt16(fieldValue))
+        target = *value;
+}
+
+} // namespace
+
+void createFirstRunState(AppState &state, Random &random, const Clock &clock, ScreenSize screen)
+{
+    state.settings = SettingsRecord{};
+    for (const SettingKey &key : settingKeys())
+        assignSetting(state.settings, key, firstRunValue(key, clock, screen));
+
+    state.fish.count = 0;
+    for (const StarterFish &fish : starterFish)
+        AddFish(state, random, clock, screen, fish.count, fish.species, fish.ageClass,
+                fish.sexChoice, true);
+}
+
+void loadSettings(SettingsRecord &settings, const IniFile &file, ScreenSize screen)
+{
+    for (const SettingKey &key : settingKeys()) {
+        const QString value =
+            file.value(key.sectionName(), key.keyName()).value_or(missingValue(key, screen));
+        assignSetting(settings, key, value);
+    }
+    if (settings.version != QStringView(CurrentVersion))
+        settings.version = QString::fromUtf16(CurrentVersion);
+}
+
+void loadFishTable(AppState &state, Random &random, const IniFile &file)
+{
+    for (int p = 1; p <= FishTable::Capacity; ++p)
+        state.values[p].facing = 0;
+    state.fish.count = 0;
+
+    for (int p = 1; p <= FishTable::Capacity; ++p) {
+        const QString key = QStringLiteral("f%1").arg(p, 2, 10, QChar(u'0'));
+        const QString value = file.value(u"fish", key).value_or(QStringLiteral("NODATA"));
+        if (value.startsWith(u"NODATA"))
+            break;
+        state.fish.count = p;
+        FishRecord &record = state.fish.at(p);
+        record = FishRecord(value);
+
+        FishValues &values = state.values[p];
+        setFromField(values.left, record.left());
+        setFromField(values.top, record.top());
+        setFromField(values.movex, record.movex());
+        setFromField(values.movey, record.movey());
+        values.width = 0;
+        values.height = 0;
+        values.topspeed = 10;
+    }
+    nameUnnamedFish(state, random, false);
+}
+
+} // namespace fw
