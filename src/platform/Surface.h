@@ -3,11 +3,18 @@
 #include "platform/DirtyRegion.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QSize>
+#include <QStaticText>
+#include <QString>
 #include <QStringView>
 
+#include <array>
 #include <cstdint>
+#include <memory>
+
+class QPainter;
 
 namespace fw {
 
@@ -30,7 +37,13 @@ class Surface
 public:
     Surface();
     explicit Surface(QSize size);
+    ~Surface();
+    // The surface keeps a painter on its own image; it stays where it is made.
+    Surface(const Surface &) = delete;
+    Surface &operator=(const Surface &) = delete;
 
+    // A new size gives a new image filled with the background colour; the
+    // same size keeps the image.
     void resize(QSize size);
     int width() const { return m_image.width(); }   // ScaleWidth
     int height() const { return m_image.height(); } // ScaleHeight
@@ -42,7 +55,8 @@ public:
     // clipped at every edge of the source and of the destination: nothing
     // outside either image is read or written.
     void bitBlt(int dx, int dy, int w, int h, const QImage &source, int sx, int sy, RasterOp op);
-    // Fills the whole surface with the background colour.
+    // Fills the whole surface with the background colour and moves the print
+    // position to the top-left corner.
     void cls();
     // Fills a rectangle with the background colour (clipped).
     void fill(int x, int y, int w, int h);
@@ -57,15 +71,21 @@ public:
     const QFont &font() const { return m_font; }
     void setFont(const QFont &font);
 
+    // The width of the widest line and the height of all lines (an empty text
+    // is one line high, zero wide).
     double textWidth(QStringView text) const;
     double textHeight(QStringView text) const;
+    double lineHeight() const { return m_metrics.lineSpacing(); }
 
-    // The print position (CurrentX, CurrentY); print() draws at it in the fore
-    // colour and leaves it after the text; a line feed starts a new line at
-    // the left edge.
+    // The print position (CurrentX, CurrentY). print() draws the text at it in
+    // the fore colour; each line feed (LF, CR or CR LF) starts a new line at
+    // the left edge, and after the text the position moves to the start of
+    // the next line, as a picture box's Print does. printInline() leaves the
+    // position just after the last character instead.
     double currentX = 0;
     double currentY = 0;
     void print(QStringView text);
+    void printInline(QStringView text);
 
     // What changed since the window last showed the surface.
     const DirtyRegion &dirty() const { return m_dirty; }
@@ -76,12 +96,37 @@ public:
     static QRgb toPixel(std::uint32_t bgr);
     static std::uint32_t fromPixel(QRgb pixel);
 
+    // How many distinct lines of text keep their layout between frames.
+    static constexpr int TextCacheSize = 96;
+
 private:
+    struct CachedLine
+    {
+        QString text;
+        QStaticText layout;
+        double width = 0;
+        std::uint64_t lastUse = 0;
+        bool valid = false;
+    };
+
+    const CachedLine &cachedLine(QStringView line) const;
+    QPainter &painter();
+    void endPainting();
+    std::uint32_t *writablePixels();
+    void markDirty(const QRect &rect);
+
     QImage m_image;
     std::uint32_t m_foreColor = 0;
     std::uint32_t m_backColor = 0;
     QFont m_font;
+    QFontMetricsF m_metrics;
     DirtyRegion m_dirty;
+    // Kept across calls: making a painter or laying out a text costs heap
+    // allocations, and the aquarium prints on every frame.
+    std::unique_ptr<QPainter> m_painter;
+    std::uint32_t m_painterColor = 0;
+    mutable std::array<CachedLine, TextCacheSize> m_lines;
+    mutable std::uint64_t m_useCounter = 0;
 };
 
 // Converts any picture to the surfaces' pixel format (32-bit RGB) once, so the
