@@ -1,0 +1,92 @@
+#include "aquarium/SpriteCatalogue.h"
+
+#include "platform/Surface.h"
+
+namespace fw {
+
+namespace {
+
+struct SpeciesPictures
+{
+    const char16_t *image; // base name of the images
+    const char16_t *mask;  // base name of the masks
+    QSize large;
+    QSize small;
+};
+
+// The two tetras share their masks, and so do the two corydoras.
+constexpr std::array<SpeciesPictures, SpeciesCount> pictures{{
+    {u"AngelFish", u"AngelFish", {88, 104}, {44, 52}},
+    {u"GlowlightTetra", u"NeonTetra", {42, 17}, {26, 11}},
+    {u"NeonTetra", u"NeonTetra", {42, 17}, {26, 11}},
+    {u"SilverHatchet", u"SilverHatchet", {60, 33}, {30, 16}},
+    {u"CorydorasArcuatus", u"Corydoras", {60, 33}, {30, 16}},
+    {u"CorydorasAeneusvar", u"Corydoras", {60, 33}, {30, 16}},
+}};
+
+QString pictureName(const char16_t *base, bool young, bool left, bool mask)
+{
+    QString name = QString::fromUtf16(base);
+    name += left ? u'L' : u'R';
+    if (young)
+        name += u'S';
+    if (mask)
+        name += u"_Mask";
+    return name;
+}
+
+// A picture that failed to load still gets its proper size, so positions and
+// restores work; black on a white mask draws nothing.
+QImage loadOrBlank(const SpriteCatalogue::Loader &loader, const QString &name, QSize size,
+                   bool mask)
+{
+    const QImage loaded = loader(name);
+    if (!loaded.isNull())
+        return toSurfaceFormat(loaded);
+    QImage blank(size, QImage::Format_RGB32);
+    blank.fill(mask ? Qt::white : Qt::black);
+    return blank;
+}
+
+} // namespace
+
+SpriteCatalogue::SpriteCatalogue() : SpriteCatalogue(&SpriteCatalogue::loadResource) {}
+
+SpriteCatalogue::SpriteCatalogue(const Loader &loader)
+{
+    for (int species = 0; species < SpeciesCount; ++species) {
+        for (bool young : {false, true}) {
+            const QSize size = spriteSize(species, young);
+            SpriteSet &set = m_sets[species * 2 + young];
+            set.left = loadOrBlank(loader, imageName(species, young, true), size, false);
+            set.right = loadOrBlank(loader, imageName(species, young, false), size, false);
+            set.leftMask = loadOrBlank(loader, maskName(species, young, true), size, true);
+            set.rightMask = loadOrBlank(loader, maskName(species, young, false), size, true);
+        }
+    }
+    const QImage strip = loader(QStringLiteral("Picture_Bubble"));
+    if (!strip.isNull())
+        m_bubbles = BubbleStrip(toSurfaceFormat(strip));
+}
+
+QSize SpriteCatalogue::spriteSize(int species, bool young)
+{
+    return young ? pictures[species].small : pictures[species].large;
+}
+
+QString SpriteCatalogue::imageName(int species, bool young, bool left)
+{
+    return pictureName(pictures[species].image, young, left, false);
+}
+
+QString SpriteCatalogue::maskName(int species, bool young, bool left)
+{
+    return pictureName(pictures[species].mask, young, left, true);
+}
+
+QImage SpriteCatalogue::loadResource(const QString &name)
+{
+    return QImage(QStringLiteral(":/sprites/") + name + QStringLiteral(".bmp"));
+}
+
+} // namespace fw
