@@ -1,0 +1,187 @@
+#include "setup/FishRegister.h"
+
+#include "platform/Clock.h"
+#include "state/Fish.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace fw {
+
+namespace {
+
+constexpr int NameBytes = 10;
+constexpr int NameField = 10;
+
+const char *const CodePage = "windows-31j";
+
+QByteArray toCodePage(QStringView text)
+{
+    QStringEncoder encoder(CodePage);
+    return encoder.encode(text);
+}
+
+QString field(const AppState &state, const Clock &clock, int position, const char *key, bool asText)
+{
+    return GetFishField(state, clock, position, QString::fromLatin1(key), asText, true)
+        .value_or(QString());
+}
+
+QString rightAligned(const QString &text, int width)
+{
+    return text.rightJustified(width, QLatin1Char(' '), false);
+}
+
+} // namespace
+
+int doubleByteLength(QStringView text)
+{
+    return int(toCodePage(text).size());
+}
+
+bool fitsDoubleByteCodePage(QStringView text)
+{
+    QStringDecoder decoder(CodePage);
+    const QString back = decoder.decode(toCodePage(text));
+    return back == text;
+}
+
+QString registerHeader()
+{
+    return QStringLiteral(" 魚の種類 ") + QStringLiteral("    名前   ") + QStringLiteral(" 性別") +
+           QStringLiteral(" 生後    状態     飼い始め");
+}
+
+QString withoutTrailingSpaces(QStringView text)
+{
+    qsizetype end = text.size();
+    while (end > 0 && text.at(end - 1) == QLatin1Char(' '))
+        --end;
+    return text.left(end).toString();
+}
+
+QString registerName(const AppState &state, const Clock &clock, int position)
+{
+    return field(state, clock, position, "name", false).trimmed();
+}
+
+QString registerRow(const AppState &state, const Clock &clock, int position)
+{
+    const QString name = registerName(state, clock, position);
+    const int padding = std::max(0, NameBytes - doubleByteLength(name));
+    const QLatin1Char bar('|');
+    return field(state, clock, position, "species", true) + bar + name +
+           QString(padding, QLatin1Char(' ')) + bar +
+           rightAligned(field(state, clock, position, "sex", true), 2) + bar +
+           rightAligned(field(state, clock, position, "age", true), 4) + QStringLiteral("日") + bar;
+}
+
+NameError nameErrorText(NameCheck check)
+{
+    switch (check) {
+    case NameCheck::Accepted:
+        break;
+    case NameCheck::Missing:
+        return {QStringLiteral("名前が入力されていません"),
+                QStringLiteral("名前を入力してください")};
+    case NameCheck::TooLong:
+        return {QStringLiteral("文字数オーバーです"), QStringLiteral("名前を短くしてください")};
+    case NameCheck::Duplicate:
+        return {QStringLiteral("すでに同じ名前の魚がいます"),
+                QStringLiteral("名前を変更してください")};
+    case NameCheck::Unencodable:
+        return {QStringLiteral("使えない文字が含まれています"),
+                QStringLiteral("名前を変更してください")};
+    }
+    return {};
+}
+
+NameCheck checkNewName(const AppState &state, int selected, QStringView text)
+{
+    const FishTable &table = state.workingFish;
+    if (selected < 1 || selected > table.count)
+        return NameCheck::Missing;
+    const QString name = withoutTrailingSpaces(text);
+    const QString current = withoutTrailingSpaces(table.at(selected).name());
+    if (name.isEmpty() && !current.isEmpty())
+        return NameCheck::Missing;
+    // A character outside the code page would turn into "?" in the settings
+    // file and could make the name longer than its field; refuse it here.
+    if (!fitsDoubleByteCodePage(name))
+        return NameCheck::Unencodable;
+    if (doubleByteLength(name) > NameBytes || name.size() > NameField)
+        return NameCheck::TooLong;
+    if (!name.isEmpty()) {
+        for (int j = 1; j <= table.count; ++j) {
+            if (j != selected && withoutTrailingSpaces(table.at(j).name()) == name)
+                return NameCheck::Duplicate;
+        }
+    }
+    return NameCheck::Accepted;
+}
+
+NameCheck renameFish(AppState &state, int selected, QStringView text)
+{
+    const NameCheck check = checkNewName(state, selected, text);
+    if (check != NameCheck::Accepted)
+        return check;
+    const QString name =
+        withoutTrailingSpaces(text).leftJustified(NameField, QLatin1Char(' '), true);
+    SetFishField(state, selected, u"name", name, true);
+    return check;
+}
+
+QString emptyTankMessage()
+{
+    return QStringLiteral("水槽には魚が１匹も入っていません");
+}
+
+QString lastFishMessage()
+{
+    return QStringLiteral("最低１匹は水槽の中に入れておいて下さい");
+}
+
+QString refusalTitle()
+{
+    return QStringLiteral("機能制限");
+}
+
+QString nameErrorTitle()
+{
+    return QStringLiteral("エラーメッセージ");
+}
+
+QString releaseTitle()
+{
+    return QStringLiteral("水槽から出す");
+}
+
+QString releaseQuestion(const QString &trimmedName)
+{
+    return trimmedName + QStringLiteral("を水槽から出します") + QLatin1Char('\n') +
+           QStringLiteral("一度出したら、もう水槽には戻せません") + QLatin1Char('\n') +
+           QStringLiteral("出してよろしいですか？");
+}
+
+bool canRelease(const AppState &state)
+{
+    return state.workingFish.count > 1;
+}
+
+bool releaseFish(AppState &state, int selected)
+{
+    FishTable &table = state.workingFish;
+    if (!canRelease(state) || selected < 1 || selected > table.count)
+        return false;
+    for (int i = selected + 1; i <= table.count; ++i) {
+        table.at(i - 1) = table.at(i);
+        table.at(i) = FishRecord();
+    }
+    if (selected == table.count)
+        table.at(selected) = FishRecord();
+    --table.count;
+    state.namePool.markStale();
+    return true;
+}
+
+} // namespace fw
