@@ -1,0 +1,34 @@
+#include "startup/SingleInstance.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <unistd.h>
+
+namespace fw {
+
+SingleInstance::SingleInstance(const QString &lockPath) : m_lock(lockPath)
+{
+    // Only a dead owner makes a lock stale: a screen saver may run for days.
+    m_lock.setStaleLockTime(0);
+}
+
+bool SingleInstance::acquire()
+{
+    return m_lock.tryLock(0);
+}
+
+void SingleInstance::release()
+{
+    m_lock.unlock();
+}
+
+QString SingleInstance::defaultLockPath()
+{
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && QFileInfo(runtime).isDir() && QDir::isAbsolutePath(runtime))
+        return QDir(runtime).filePath(QStringLiteral("finwicks.lock"));
+    return QDir(QDir::tempPath()).filePath(QStringLiteral("finwicks-%1.lock").arg(::getuid()));
+}
+
+} // namespace fw

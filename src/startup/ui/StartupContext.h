@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/Clock.h"
+#include "platform/ProgramControl.h"
+#include "platform/Random.h"
+#include "state/AppState.h"
+#include "state/ScreenSize.h"
+
+#include <QString>
+
+#include <functional>
+
+namespace fw {
+
+// Everything a mode needs, owned by runApplication for the whole run.
+struct StartupContext
+{
+    AppState &state;
+    Random &random;
+    const Clock &clock;
+    ProgramControl &control;
+    QString commandLine;
+    ScreenSize screen;
+    // The aquarium mode registers how to unload its window here, so that
+    // EndProgram closes it (and so saves) before the process ends.
+    std::function<void(std::function<void()>)> setAquariumUnload;
+};
+
+// The two modes; each shows its one window modally and returns the exit
+// status when it closes.
+int runAquariumMode(StartupContext &context);
+int runConfigurationMode(StartupContext &context);
+
+} // namespace fw
