@@ -1,0 +1,58 @@
+#pragma once
+
+#include "platform/MousePointer.h"
+#include "platform/Surface.h"
+
+#include <QWidget>
+
+namespace fw {
+
+// The widget that shows a Surface (the aquarium's `PictureScreen`). Drawing
+// goes to the surface's image; present() then repaints on screen only what
+// the surface marked as changed, once the handler that drew has returned, so
+// the screen never shows half a frame. The surface always has the widget's
+// size. Mouse, key and focus events are passed on as signals in surface
+// coordinates.
+class SurfaceView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit SurfaceView(QWidget *parent = nullptr);
+
+    // The surface, resized to the widget first if the widget was resized.
+    Surface &surface();
+    const Surface &surface() const { return m_surface; }
+
+    // Schedules the repaint of everything the surface changed since the last
+    // call and forgets those changes.
+    void present();
+
+    void setMousePointer(MousePointer pointer);
+    MousePointer mousePointer() const { return m_pointer; }
+
+signals:
+    void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    // `buttons` holds every button held down during the move.
+    void mouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, int x, int y);
+    void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void keyDown(int key, Qt::KeyboardModifiers shift);
+    void gotFocus();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+
+private:
+    void syncSize();
+
+    Surface m_surface;
+    MousePointer m_pointer = MousePointer::Default;
+};
+
+} // namespace fw

@@ -1,0 +1,93 @@
+#include "platform/ui/SurfaceView.h"
+#include "platform/Screen.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include <gtest/gtest.h>
+
+using namespace fw;
+
+TEST(SurfaceView, TheSurfaceFollowsTheWidgetSize)
+{
+    SurfaceView view;
+    view.resize(120, 80);
+    EXPECT_EQ(view.surface().size(), QSize(120, 80));
+    view.setGeometry(10, 20, 64, 48); // moved and resized inside a parent
+    EXPECT_EQ(view.surface().size(), QSize(64, 48));
+}
+
+TEST(SurfaceView, ShowsTheSurfaceAndPresentForgetsTheChanges)
+{
+    SurfaceView view;
+    view.resize(40, 30);
+    Surface &surface = view.surface();
+    surface.setBackColor(0x0000ff);
+    surface.cls();
+    surface.setBackColor(0x00ff00);
+    surface.fill(5, 5, 10, 10);
+    EXPECT_FALSE(surface.dirty().isEmpty());
+    view.present();
+    EXPECT_TRUE(surface.dirty().isEmpty());
+    const QImage shown = view.grab().toImage();
+    EXPECT_EQ(shown.pixel(0, 0), qRgb(255, 0, 0));
+    EXPECT_EQ(shown.pixel(7, 7), qRgb(0, 255, 0));
+}
+
+TEST(SurfaceView, PassesMouseKeyAndFocusOnInSurfaceUnits)
+{
+    SurfaceView view;
+    view.resize(100, 100);
+    QStringList events;
+    QObject::connect(&view, &SurfaceView::mouseDown,
+                     [&](Qt::MouseButton b, Qt::KeyboardModifiers, int x, int y) {
+                         events << QString("down %1 %2 %3").arg(int(b)).arg(x).arg(y);
+                     });
+    QObject::connect(&view, &SurfaceView::mouseMove,
+                     [&](Qt::MouseButtons b, Qt::KeyboardModifiers, int x, int y) {
+                         events << QString("move %1 %2 %3").arg(int(b)).arg(x).arg(y);
+                     });
+    QObject::connect(&view, &SurfaceView::mouseUp,
+                     [&](Qt::MouseButton b, Qt::KeyboardModifiers, int x, int y) {
+                         events << QString("up %1 %2 %3").arg(int(b)).arg(x).arg(y);
+                     });
+    QObject::connect(&view, &SurfaceView::keyDown,
+                     [&](int key, Qt::KeyboardModifiers) { events << QString("key %1").arg(key); });
+
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(12, 34), view.mapToGlobal(QPointF(12, 34)),
+                      Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+    QApplication::sendEvent(&view, &press);
+    QMouseEvent move(QEvent::MouseMove, QPointF(13, 35), view.mapToGlobal(QPointF(13, 35)),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&view, &move);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(14, 36),
+                        view.mapToGlobal(QPointF(14, 36)), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(&view, &release);
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a");
+    QApplication::sendEvent(&view, &key);
+
+    const QStringList expected{"down 2 12 34", "move 1 13 35", "up 1 14 36",
+                               QString("key %1").arg(int(Qt::Key_A))};
+    EXPECT_EQ(events, expected);
+}
+
+TEST(SurfaceView, PointerShapes)
+{
+    SurfaceView view;
+    view.setMousePointer(MousePointer::CrossHair);
+    EXPECT_EQ(view.cursor().shape(), Qt::CrossCursor);
+    view.setMousePointer(MousePointer::UpArrow);
+    EXPECT_EQ(view.cursor().shape(), Qt::UpArrowCursor);
+    view.setMousePointer(MousePointer::Default);
+    EXPECT_EQ(view.cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST(Screen, SizeInPixelsAndTwips)
+{
+    const QSize pixels = primaryScreenSize();
+    EXPECT_GT(pixels.width(), 0);
+    EXPECT_EQ(primaryScreenSizeInTwips(), QSizeF(pixels.width() * 15.0, pixels.height() * 15.0));
+    EXPECT_EQ(twipsToPixels(8130), 542);
+}
