@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+namespace fw::test {
+
+// Picture files made by the tests themselves, in every format the tank reads.
+
+// A picture whose colour changes by quadrant, so placement can be checked.
+QImage quadrantPicture(int width, int height);
+
+bool writeBmp(const QString &path, const QImage &picture);
+bool writeJpeg(const QString &path, const QImage &picture);
+// A GIF of four colours in the quadrant pattern (Qt writes no GIF, so the
+// file is encoded here).
+bool writeGif(const QString &path, int width, int height);
+// A small JPEG whose header claims `side` x `side` pixels.
+bool writeJpegClaimingSize(const QString &path, int side);
+bool writeText(const QString &path, const QByteArray &content);
+
+// The quadrant colours as surface pixels: top-left, top-right, bottom-left,
+// bottom-right.
+QRgb quadrantColour(int quadrant);
+
+} // namespace fw::test
