@@ -5,10 +5,10 @@ set -euo pipefail
 
 packages=(
     build-essential cmake make pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
     googletest libgtest-dev
     fonts-noto-cjk
-    xvfb xdotool x11-utils imagemagick
+    xvfb xdotool x11-utils imagemagick xscreensaver
 )
 
 missing=()

@@ -52,8 +52,7 @@ std::optional<QSize> windowSize(xcb_connection_t *connection, xcb_window_t windo
 void keepBelowOnRoot(xcb_connection_t *connection, xcb_window_t window)
 {
     const uint32_t overrideRedirect = 1;
-    xcb_change_window_attributes(connection, window, XCB_CW_OVERRIDE_REDIRECT,
-                                 &overrideRedirect);
+    xcb_change_window_attributes(connection, window, XCB_CW_OVERRIDE_REDIRECT, &overrideRedirect);
     const uint32_t below = XCB_STACK_MODE_BELOW;
     xcb_configure_window(connection, window, XCB_CONFIG_WINDOW_STACK_MODE, &below);
     xcb_flush(connection);
@@ -117,8 +116,8 @@ void HostWindow::embed(QWidget *widget)
 void HostWindow::poll()
 {
     xcb_connection_t *connection = x11Connection();
-    const std::optional<QSize> size = connection ? windowSize(connection, m_windowId)
-                                                 : std::nullopt;
+    const std::optional<QSize> size =
+        connection ? windowSize(connection, m_windowId) : std::nullopt;
     if (!size) {
         m_pollTimer.stop();
         emit gone();
