@@ -170,6 +170,8 @@ bool AddFish(AppState &state, Random &random, const Clock &clock, ScreenSize scr
     const int height = std::max(screen.height - 88, 0);
     FishTable &table = state.table(!toTank);
     for (int i = 0; i < count; ++i) {
+        if (table.count >= FishTable::Capacity || species < 0 || species > 9)
+            return false;
         const std::optional<int> age = ageForClass(random, ageClass);
         const std::optional<QChar> sex = age ? sexForChoice(random, sexChoice) : std::nullopt;
         if (!age || !sex) {
@@ -179,8 +181,6 @@ bool AddFish(AppState &state, Random &random, const Clock &clock, ScreenSize scr
                 report(QStringLiteral("規格外"));
             return false;
         }
-        if (table.count >= FishTable::Capacity || species < 0 || species > 9)
-            return false;
         table.count += 1;
         const int position = table.count;
         table.at(position) = FishRecord(newFishRecord(species, clock.dayNumber() - *age, *sex));
