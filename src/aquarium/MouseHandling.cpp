@@ -1,0 +1,183 @@
+#include "aquarium/MouseHandling.h"
+
+#include "aquarium/AquariumModel.h"
+#include "aquarium/BackgroundPreparation.h"
+#include "aquarium/ClockText.h"
+#include "aquarium/EndRule.h"
+#include "platform/Clock.h"
+#include "platform/Conversions.h"
+#include "platform/Surface.h"
+#include "state/AppState.h"
+#include "state/Fish.h"
+
+#include <algorithm>
+
+namespace fw {
+
+namespace {
+
+constexpr int TankStatusLength = 60;
+
+// Characters `from` to `to` (1-based) of the status text without trailing
+// blanks; a NUL counts as blank, so an unset value prints nothing.
+QString statusField(int from, int to)
+{
+    QStringView field = tankStatusText().mid(from - 1, to - from + 1);
+    while (!field.isEmpty() && (field.back() == u' ' || field.back() == QChar(0)))
+        field.chop(1);
+    return field.toString();
+}
+
+QString withoutTrailingSpaces(QString text)
+{
+    qsizetype length = text.size();
+    while (length > 0 && text.at(length - 1) == u' ')
+        --length;
+    text.truncate(length);
+    return text;
+}
+
+// A whole number as "#####" formats it: no digits at all for 0.
+QString hashFormat(double value)
+{
+    const int whole = nearestInt(value);
+    return whole == 0 ? QString() : QString::number(whole);
+}
+
+QString field(const AppState &state, const Clock &clock, int position, QStringView key, bool asText)
+{
+    return GetFishField(state, clock, position, key, asText, false).value_or(QString());
+}
+
+std::int16_t toSurfaceUnit(double value, std::int16_t fallback)
+{
+    return toInt16(value).value_or(fallback);
+}
+
+// The placing click of air placement mode: the bubble source goes to the
+// pointer, or to the clock when the click is on the clock's text.
+void placeBubbleSource(MouseContext &mouse, double x, double y)
+{
+    SettingsRecord &settings = mouse.state.settings;
+    settings.bubble_initx = toSurfaceUnit(x, settings.bubble_initx);
+    settings.bubble_inity = toSurfaceUnit(y, settings.bubble_inity);
+    mouse.model.airPlacement = false;
+    settings.bubble_init_time = 0;
+
+    ClockText text;
+    text.format(mouse.clock.now(), ClockFormat(settings.timestyle));
+    const double height = mouse.surface.textHeight(text.view());
+    const int tw = nearestInt(mouse.surface.textWidth(text.view()));
+    const int th = nearestInt(height);
+    const int cx = nearestInt(mouse.model.clockX);
+    const int cy = nearestInt(mouse.surface.height() - height);
+    if (cx <= x && x <= cx + tw && cy <= y && y <= cy + th)
+        settings.bubble_init_time = 1;
+}
+
+// The topmost fish under the pointer (the last drawn), or 0.
+int fishAt(const AppState &state, double x, double y)
+{
+    for (int i = std::clamp(state.fish.count, 0, FishTable::Capacity); i >= 1; --i) {
+        const FishValues &v = state.values[i];
+        if (v.left <= x && x <= v.left + v.width && v.top <= y && y <= v.top + v.height)
+            return i;
+    }
+    return 0;
+}
+
+// The drop coordinate of one axis: the pointer less the grab offset, kept so
+// that the fish lies wholly inside an extent of `limit`.
+double dropAxis(double pointer, int offset, int size, int limit)
+{
+    double v = pointer - offset;
+    if (v < 0)
+        v = 0;
+    if (v + size >= limit)
+        v = limit - size;
+    return v;
+}
+
+} // namespace
+
+QStringView tankStatusText()
+{
+    static const QString status(TankStatusLength, QChar(0));
+    return status;
+}
+
+QString fishInformation(const AppState &state, const Clock &clock, int position)
+{
+    const QString name = withoutTrailingSpaces(field(state, clock, position, u"name", false));
+    const QString age = hashFormat(decimalPrefix(field(state, clock, position, u"age", true)));
+    const QString sex = field(state, clock, position, u"sex", true);
+    return QStringLiteral("  名前:") + name + u'\n' + QStringLiteral("  生後:") + age +
+           QStringLiteral("日\n") + QStringLiteral("  性別:") + sex + u'\n';
+}
+
+QString tankInformation(const AppState &state)
+{
+    const SettingsRecord &s = state.settings;
+    return QStringLiteral("  水温:") + s.wtemp + QStringLiteral("℃\n") + QStringLiteral("  水質:") +
+           statusField(6, 10) + u' ' + statusField(11, 15) + u'\n' +
+           QStringLiteral("  前回水換日:") + s.wchangedate + u'\n' + QStringLiteral("  状態:") +
+           statusField(21, 25) + u'\n';
+}
+
+MouseOutcome mouseDown(MouseContext &mouse, bool leftButton, double x, double y)
+{
+    MouseOutcome outcome;
+    if (!leftButton || endRuleSaysEnd(mouse.state.settings, mouse.clock)) {
+        outcome.endProgram = true;
+        return outcome;
+    }
+    if (mouse.model.airPlacement) {
+        placeBubbleSource(mouse, x, y);
+        outcome.airPlacementEnded = true;
+    }
+    if (mouse.model.informationShown)
+        return outcome;
+    mouse.model.informationShown = true;
+    outcome.animationInterval = 0;
+
+    QString text;
+    if (const int hit = fishAt(mouse.state, x, y)) {
+        const FishValues &v = mouse.state.values[hit];
+        text = fishInformation(mouse.state, mouse.clock, hit);
+        MouseClickState &click = mouse.model.mouseClick;
+        click.grabbedFish = static_cast<std::int16_t>(hit);
+        click.grabOffsetY = nearestInt(y - v.top);
+        click.grabOffsetX = nearestInt(x - v.left);
+    } else {
+        text = tankInformation(mouse.state);
+    }
+    mouse.surface.currentX = 0;
+    mouse.surface.currentY = 0;
+    mouse.surface.print(text);
+    return outcome;
+}
+
+MouseOutcome mouseUp(MouseContext &mouse, double x, double y)
+{
+    const SettingsRecord &settings = mouse.state.settings;
+    Surface &surface = mouse.surface;
+    if (settings.screenvisible != u"0" && !mouse.model.pictureCleared)
+        surface.bitBlt(0, 0, surface.width(), surface.height(), mouse.model.backgroundCopy, 0, 0,
+                       RasterOp::SrcCopy);
+
+    MouseClickState &click = mouse.model.mouseClick;
+    if (click.grabbedFish >= 1 && click.grabbedFish <= mouse.state.fish.count) {
+        FishValues &v = mouse.state.values[click.grabbedFish];
+        v.top = toSurfaceUnit(nearest(dropAxis(y, click.grabOffsetY, v.height, surface.height())),
+                              v.top);
+        v.left = toSurfaceUnit(nearest(dropAxis(x, click.grabOffsetX, v.width, surface.width())),
+                               v.left);
+    }
+    click.grabbedFish = 0;
+
+    MouseOutcome outcome;
+    outcome.animationInterval = animationIntervalOf(settings);
+    return outcome;
+}
+
+} // namespace fw
