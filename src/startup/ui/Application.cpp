@@ -2,6 +2,8 @@
 
 #include "startup/ApplicationControl.h"
 #include "startup/CommandLine.h"
+#include "startup/HostStart.h"
+#include "startup/SignalWatcher.h"
 #include "startup/SingleInstance.h"
 #include "startup/StartupState.h"
 #include "startup/ui/StartupContext.h"
@@ -29,16 +31,23 @@ int runApplication(int argc, char **argv)
     // Decided before anything else: the host's other switches end the
     // program without a display, a file or a lock.
     const QString commandLine = commandLineFrom(argc, argv);
-    const StartMode mode = startModeFor(commandLine);
+    const HostRequest host = hostRequestFrom(argc, argv);
+    if (const std::optional<int> status = answerBeforeStart(host))
+        return *status;
+    const StartMode mode = host.hosted() ? StartMode::Aquarium : startModeFor(commandLine);
     if (mode == StartMode::Quit)
         return 0;
 
+    // A host starts one saver per monitor: the first owns the settings file,
+    // the others show the same tank and never write it.
     SingleInstance instance;
-    if (!instance.acquire())
+    const bool owner = instance.acquire();
+    if (!owner && !host.hosted())
         return 0;
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("finwicks"));
+    SignalWatcher signalWatcher;
 
     SeededRandom random = SeededRandom::fromClock();
     SystemClock clock;
@@ -46,18 +55,30 @@ int runApplication(int argc, char **argv)
     state.settingsPath = settingsFilePath();
     ensureSettingsFolder(state.settingsPath);
     const ScreenSize screen = primaryScreenSize();
-    prepareState(state, random, clock, screen);
+    if (owner)
+        prepareState(state, random, clock, screen);
+    else
+        prepareReadOnlyState(state, random, clock, screen);
 
     ApplicationControl control(commandLine);
     control.setBeforeExit([&instance] { instance.release(); });
-    StartupContext context{
-        state,
-        random,
-        clock,
-        control,
-        commandLine,
-        screen,
-        [&control](std::function<void()> unload) { control.setAquariumUnload(std::move(unload)); }};
+    StartupContext context{state,
+                           random,
+                           clock,
+                           control,
+                           commandLine,
+                           screen,
+                           [&control, owner](std::function<void()> unload) {
+                               // Unloading saves; a read-only instance ends without it.
+                               if (owner)
+                                   control.setAquariumUnload(std::move(unload));
+                           },
+                           host,
+                           !owner};
+    // A host, a terminal or the session ending stops us the way EXIT does;
+    // in the configuration dialog nothing is committed.
+    QObject::connect(&signalWatcher, &SignalWatcher::terminationRequested, &application,
+                     [&control] { control.EndProgram(); });
 
     if (mode == StartMode::Configuration)
         return runConfigurationMode(context);

@@ -3,6 +3,7 @@
 #include "platform/Clock.h"
 #include "platform/ProgramControl.h"
 #include "platform/Random.h"
+#include "startup/HostCommandLine.h"
 #include "state/AppState.h"
 #include "state/ScreenSize.h"
 
@@ -24,6 +25,10 @@ struct StartupContext
     // The aquarium mode registers how to unload its window here, so that
     // EndProgram closes it (and so saves) before the process ends.
     std::function<void(std::function<void()>)> setAquariumUnload;
+    // Set when a screen saver host gave us its window to draw in.
+    HostRequest host = {};
+    // A further hosted instance: it shows the tank but never saves it.
+    bool readOnly = false;
 };
 
 // The two modes; each shows its one window modally and returns the exit

@@ -1,0 +1,68 @@
+#include "startup/HostStart.h"
+
+#include "startup/StartupState.h"
+#include "state/Fish.h"
+#include "state/IniFile.h"
+#include "state/StateLoading.h"
+
+#include <QElapsedTimer>
+#include <QStringList>
+#include <QThread>
+
+#include <cstdio>
+
+namespace fw {
+
+namespace {
+
+bool fileHasDate(const QString &path)
+{
+    const std::optional<IniFile> file = IniFile::load(path);
+    return file && file->value(u"system", u"date").has_value();
+}
+
+} // namespace
+
+HostRequest hostRequestFrom(int argc, const char *const *argv)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return parseHostArguments(arguments, qEnvironmentVariable("XSCREENSAVER_WINDOW"));
+}
+
+std::optional<int> answerBeforeStart(const HostRequest &request)
+{
+    if (request.mode == HostMode::Help) {
+        std::fputs(qPrintable(usageText()), stdout);
+        std::fflush(stdout);
+        return 0;
+    }
+    if (request.mode == HostMode::Invalid) {
+        std::fprintf(stderr, "finwicks: %s (see finwicks --help)\n", qUtf8Printable(request.error));
+        return 1;
+    }
+    return std::nullopt;
+}
+
+void prepareReadOnlyState(AppState &state, Random &random, const Clock &clock, ScreenSize screen,
+                          int patienceMs)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (!fileHasDate(state.settingsPath) && waited.elapsed() < patienceMs)
+        QThread::msleep(100);
+
+    if (fileHasDate(state.settingsPath)) {
+        // With a date in the file, loading writes nothing.
+        prepareState(state, random, clock, screen);
+        return;
+    }
+    // No file to show: the tank the owner is about to create, kept in memory.
+    createFirstRunState(state, random, clock, screen);
+    for (int p = 1; p <= FishTable::Capacity; ++p)
+        state.values[p].facing = 0;
+    nameUnnamedFish(state, random, false);
+}
+
+} // namespace fw
