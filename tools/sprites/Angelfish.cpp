@@ -29,17 +29,17 @@ public:
 private:
     static double filamentWidth(const Pose &pose) { return 1.15 * pose.px; }
 
-    // Young fish have shorter fins and a bigger head and eye.
+    // Young fish have fins that sweep back less far and a bigger head and eye.
     static double reach(const Pose &pose) { return pose.young ? 0.82 : 1.0; }
 
     QPainterPath body(const Pose &) const
     {
-        QPainterPath p(QPointF(85.5, 49));
+        QPainterPath p(QPointF(87.4, 49.5));
         p.cubicTo(QPointF(80, 36), QPointF(71, 25), QPointF(60, 24.5));
         p.cubicTo(QPointF(47, 24), QPointF(35, 36), QPointF(26, 46));
         p.lineTo(QPointF(26, 58));
         p.cubicTo(QPointF(35, 69), QPointF(47, 81), QPointF(60, 80.5));
-        p.cubicTo(QPointF(71, 80), QPointF(81, 64), QPointF(85.5, 52));
+        p.cubicTo(QPointF(71, 80), QPointF(81, 64), QPointF(87.4, 51.5));
         p.closeSubpath();
         return p;
     }
@@ -48,13 +48,13 @@ private:
     static QPointF dorsalTip(const Pose &pose)
     {
         const double r = reach(pose);
-        return {12 + (1 - r) * 40, 1 + (1 - r) * 30};
+        return {12 + (1 - r) * 40, 0.5};
     }
 
     static QPointF analTip(const Pose &pose)
     {
         const double r = reach(pose);
-        return {10 + (1 - r) * 40, 103 - (1 - r) * 30};
+        return {10 + (1 - r) * 40, 103.5};
     }
 
     QPainterPath dorsalFin(const Pose &pose) const
@@ -81,9 +81,9 @@ private:
     QPainterPath tail(const Pose &) const
     {
         QPainterPath p(QPointF(28, 47));
-        p.cubicTo(QPointF(20, 43), QPointF(8, 36), QPointF(1, 32));
+        p.cubicTo(QPointF(20, 43), QPointF(8, 36), QPointF(0.2, 31.5));
         p.cubicTo(QPointF(4, 36), QPointF(6, 44), QPointF(6, 52));
-        p.cubicTo(QPointF(6, 60), QPointF(4, 68), QPointF(1, 72));
+        p.cubicTo(QPointF(6, 60), QPointF(4, 68), QPointF(0.2, 72.5));
         p.cubicTo(QPointF(8, 68), QPointF(20, 61), QPointF(28, 57));
         p.closeSubpath();
         return p;
@@ -193,7 +193,7 @@ private:
         painter.setBrush(Qt::NoBrush);
         painter.drawPath(curve(QPointF(68, 36), QPointF(66, 46), QPointF(66, 56), QPointF(69, 64)));
         painter.setPen(QPen(QColor(90, 84, 80), 0.7 * pose.px));
-        painter.drawLine(QPointF(85.5, 50.5), QPointF(82, 51));
+        painter.drawLine(QPointF(87.4, 50.5), QPointF(83, 51));
         // Pectoral fin, clear and small.
         QPainterPath pectoral(QPointF(66, 55));
         pectoral.cubicTo(QPointF(60, 54), QPointF(56, 58), QPointF(54, 62));

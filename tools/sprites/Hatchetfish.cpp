@@ -88,8 +88,9 @@ private:
         p.lineTo(QPointF(14, 4.6));
         p.cubicTo(QPointF(12.5, 6.5), QPointF(12, 7.5), QPointF(11.5, 8.2));
         p.lineTo(QPointF(11.5, 13));
-        p.cubicTo(QPointF(18, 16), QPointF(28, 24), QPointF(37, 31.5));
-        p.cubicTo(QPointF(44, 31), QPointF(53, 22), QPointF(56.5, 12));
+        p.cubicTo(QPointF(18, 16), QPointF(28, 25), QPointF(35, 32.2));
+        p.cubicTo(QPointF(37, 33.4), QPointF(41, 33.2), QPointF(44, 30));
+        p.cubicTo(QPointF(49, 25), QPointF(54, 18), QPointF(56.5, 12));
         p.cubicTo(QPointF(58, 9), QPointF(59.5, 6), QPointF(59.8, 3.8));
         p.closeSubpath();
         return p;

@@ -54,9 +54,9 @@ protected:
     static QPainterPath tail()
     {
         QPainterPath p(QPointF(11, 6.5));
-        p.cubicTo(QPointF(8, 5.2), QPointF(4, 3.0), QPointF(0.4, 1.6));
+        p.cubicTo(QPointF(8, 5.2), QPointF(4, 3.0), QPointF(0.3, 1.0));
         p.cubicTo(QPointF(2.0, 4.0), QPointF(3.6, 6.5), QPointF(4.6, 8.2));
-        p.cubicTo(QPointF(3.6, 9.9), QPointF(2.0, 12.4), QPointF(0.4, 14.8));
+        p.cubicTo(QPointF(3.6, 9.9), QPointF(2.0, 12.4), QPointF(0.3, 15.6));
         p.cubicTo(QPointF(4, 13.4), QPointF(8, 11.2), QPointF(11, 9.9));
         p.closeSubpath();
         return p;
@@ -65,8 +65,8 @@ protected:
     static QPainterPath analFin()
     {
         QPainterPath p(QPointF(23, 12.6));
-        p.lineTo(QPointF(21.5, 15.6));
-        p.cubicTo(QPointF(19, 15.2), QPointF(15.5, 13.8), QPointF(13, 12.6));
+        p.lineTo(QPointF(22.4, 16.9));
+        p.cubicTo(QPointF(20, 16.4), QPointF(16, 14.8), QPointF(13, 12.6));
         p.lineTo(QPointF(14, 10.8));
         p.closeSubpath();
         return p;
@@ -154,7 +154,7 @@ public:
         painter.fillPath(dorsalFin().intersected(rect(0, 0, 42, 2.2).united(rect(20.4, 0, 4, 3))),
                          QColor(236, 60, 40));
         painter.fillPath(pelvicFin().intersected(rect(0, 14, 42, 3)), QColor(246, 246, 240));
-        painter.fillPath(analFin().intersected(rect(19.8, 14.3, 4, 3)), QColor(246, 246, 240));
+        painter.fillPath(analFin().intersected(rect(19.8, 15, 4, 3)), QColor(246, 246, 240));
         painter.fillPath(tail(), QColor(150, 140, 118));
 
         const QPainterPath shape = body(pose);
