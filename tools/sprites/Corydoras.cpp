@@ -112,29 +112,31 @@ private:
         return p;
     }
 
+    // The lower fins spread low and swept back, as when the fish rests on
+    // the bottom.
     static QPainterPath analFin()
     {
-        QPainterPath p(QPointF(22.5, 27.5));
-        p.lineTo(QPointF(19.5, 31.5));
-        p.lineTo(QPointF(16.5, 27));
+        QPainterPath p(QPointF(22.5, 27.6));
+        p.cubicTo(QPointF(21, 29), QPointF(19.5, 30), QPointF(17, 30.6));
+        p.lineTo(QPointF(16.5, 26.8));
         p.closeSubpath();
         return p;
     }
 
     static QPainterPath pelvicFin()
     {
-        QPainterPath p(QPointF(33, 28.2));
-        p.lineTo(QPointF(28.5, 32.2));
-        p.lineTo(QPointF(27, 28.2));
+        QPainterPath p(QPointF(33.5, 28.4));
+        p.cubicTo(QPointF(31.5, 30), QPointF(29.5, 31.2), QPointF(26, 31.8));
+        p.lineTo(QPointF(27.5, 28.4));
         p.closeSubpath();
         return p;
     }
 
     static QPainterPath pectoralFin()
     {
-        QPainterPath p(QPointF(47, 26));
-        p.cubicTo(QPointF(44, 28.5), QPointF(41, 31), QPointF(37.5, 32.3));
-        p.lineTo(QPointF(40, 27));
+        QPainterPath p(QPointF(47.5, 26));
+        p.cubicTo(QPointF(44, 29), QPointF(40, 31.4), QPointF(35, 32.4));
+        p.cubicTo(QPointF(37.5, 30.5), QPointF(39.5, 28.5), QPointF(40.5, 27.2));
         p.closeSubpath();
         return p;
     }
@@ -153,7 +155,7 @@ private:
         // The stout first rays of the dorsal and pectoral fins.
         painter.setPen(QPen(m_colours.plates, 0.9 * pose.px, Qt::SolidLine, Qt::RoundCap));
         painter.drawLine(QPointF(39.5, 8.6), QPointF(37, 0.8));
-        painter.drawLine(QPointF(46.5, 26.4), QPointF(38, 32));
+        painter.drawLine(QPointF(47, 26.4), QPointF(36, 32.2));
         painter.save();
         painter.setClipPath(tail());
         painter.setPen(QPen(mix(m_colours.fin, m_colours.plates, 0.4), 0.5 * pose.px));
@@ -167,11 +169,11 @@ private:
     {
         painter.save();
         painter.setClipPath(shape);
-        painter.setPen(QPen(withAlpha(m_colours.plates, 0.7), 0.5 * pose.px));
+        painter.setPen(QPen(withAlpha(m_colours.plates, 0.5), 0.5 * pose.px));
         painter.setBrush(Qt::NoBrush);
         painter.drawPath(
             curve(QPointF(42, 18.5), QPointF(32, 18.5), QPointF(22, 19.5), QPointF(12, 21)));
-        painter.setPen(QPen(withAlpha(m_colours.plates, 0.28), 0.45 * pose.px));
+        painter.setPen(QPen(withAlpha(m_colours.plates, 0.16), 0.4 * pose.px));
         for (double x = 39; x > 14; x -= 3.6) {
             painter.drawLine(QPointF(x + 0.8, 13), QPointF(x, 18.6));
             painter.drawLine(QPointF(x, 18.8), QPointF(x + 0.8, 25));

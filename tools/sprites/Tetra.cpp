@@ -111,8 +111,9 @@ class NeonTetra : public TetraShape
 public:
     void paint(QPainter &painter, const Pose &pose) const override
     {
-        painter.fillPath(fins(), QColor(112, 124, 136));
-        painter.fillPath(tail(), QColor(104, 116, 128));
+        // Clear fins: a dim blue-grey reads as glass over water and on black.
+        painter.fillPath(fins(), QColor(90, 104, 120));
+        painter.fillPath(tail(), QColor(84, 98, 116));
 
         const QPainterPath shape = body(pose);
         fillVertical(painter, shape,
@@ -149,13 +150,13 @@ class GlowlightTetra : public TetraShape
 public:
     void paint(QPainter &painter, const Pose &pose) const override
     {
-        painter.fillPath(fins(), QColor(150, 146, 124));
+        painter.fillPath(fins(), QColor(128, 126, 112));
         // Red tip on the dorsal fin; white tips on the pelvic and anal fins.
         painter.fillPath(dorsalFin().intersected(rect(0, 0, 42, 2.2).united(rect(20.4, 0, 4, 3))),
                          QColor(236, 60, 40));
         painter.fillPath(pelvicFin().intersected(rect(0, 14, 42, 3)), QColor(246, 246, 240));
         painter.fillPath(analFin().intersected(rect(19.8, 15, 4, 3)), QColor(246, 246, 240));
-        painter.fillPath(tail(), QColor(150, 140, 118));
+        painter.fillPath(tail(), QColor(124, 118, 102));
 
         const QPainterPath shape = body(pose);
         fillVertical(painter, shape,
