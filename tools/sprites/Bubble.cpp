@@ -17,15 +17,15 @@ void paintFrame(QPainter &painter, int n)
     const QPointF centre(5, 5);
     // The body of the bubble is almost clear: only a faint blue tint, since
     // the strip is OR-ed onto the water.
-    QRadialGradient body(centre, 4.4);
-    body.setColorAt(0, QColor(8, 14, 24));
-    body.setColorAt(0.7, QColor(26, 44, 66));
-    body.setColorAt(0.88, QColor(150, 190, 225));
-    body.setColorAt(0.97, QColor(215, 235, 250));
-    body.setColorAt(1, QColor(120, 150, 180));
+    QRadialGradient body(centre, 4.3);
+    body.setColorAt(0, QColor(0, 0, 0));
+    body.setColorAt(0.62, QColor(6, 14, 24));
+    body.setColorAt(0.82, QColor(110, 156, 196));
+    body.setColorAt(0.93, QColor(226, 242, 255));
+    body.setColorAt(1, QColor(100, 130, 160));
     painter.setPen(Qt::NoPen);
     painter.setBrush(body);
-    painter.drawEllipse(centre, 4.4, 4.4);
+    painter.drawEllipse(centre, 4.3, 4.3);
 
     // The highlight circles a little around the upper left.
     const double angle = -2.3 + 0.32 * std::sin(n * 2 * M_PI / kFrames);
