@@ -1,5 +1,6 @@
 #include "startup/SingleInstance.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -15,6 +16,15 @@ SingleInstance::SingleInstance(const QString &lockPath) : m_lock(lockPath)
 
 bool SingleInstance::acquire()
 {
+    // The lock records the application name, and a later start takes a lock
+    // whose name differs from its owner's process name for stale. The lock is
+    // taken before the application object exists, so name it here after the
+    // running executable.
+    if (QCoreApplication::applicationName().isEmpty()) {
+        const QString executable = QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget();
+        QCoreApplication::setApplicationName(
+            executable.isEmpty() ? QStringLiteral("finwicks") : QFileInfo(executable).fileName());
+    }
     return m_lock.tryLock(0);
 }
 

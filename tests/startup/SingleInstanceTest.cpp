@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSysInfo>
 #include <QTemporaryDir>
@@ -51,4 +52,20 @@ TEST(SingleInstance, TheLockLivesInTheRuntimeFolderWhenThereIsOne)
     qputenv("XDG_RUNTIME_DIR", "relative/path");
     EXPECT_FALSE(SingleInstance::defaultLockPath().startsWith(QStringLiteral("relative")));
     qputenv("XDG_RUNTIME_DIR", saved);
+}
+
+TEST(SingleInstance, TheLockNamesTheRunningExecutable)
+{
+    // A lock whose recorded name differs from its owner's process name counts
+    // as stale, so a live owner must write its own executable's name.
+    QTemporaryDir dir;
+    const QString path = dir.filePath("finwicks.lock");
+    SingleInstance instance(path);
+    ASSERT_TRUE(instance.acquire());
+    QFile lock(path);
+    ASSERT_TRUE(lock.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = lock.readAll().split('\n');
+    ASSERT_GE(lines.size(), 2);
+    EXPECT_EQ(QString::fromUtf8(lines[1]),
+              QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget()).fileName());
 }
