@@ -1,12 +1,14 @@
+#include "setup/ui/frmSetup.h"
 #include "startup/ui/StartupContext.h"
 
 namespace fw {
 
 int runConfigurationMode(StartupContext &context)
 {
-    // The configuration dialog is shown here, modally, with no aquarium to
-    // link to; until it exists the mode ends where the dialog would open.
-    Q_UNUSED(context);
+    // No aquarium runs in this mode: the dialog is the only window, and the
+    // program ends when it closes, whichever way.
+    frmSetup dialog(context.state, context.random, context.clock, context.screen, nullptr);
+    dialog.exec();
     return 0;
 }
 

@@ -1,0 +1,170 @@
+#include "dialogs/ui/frmColorSelect.h"
+
+#include "dialogs/ColourMixing.h"
+#include "dialogs/ui/ColourBox.h"
+#include "dialogs/ui/FormSupport.h"
+#include "platform/Fonts.h"
+#include "platform/ui/OpenWindows.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace fw {
+
+namespace {
+
+constexpr int Twips = 15;
+
+QRect pixels(const QRect &twips)
+{
+    return {twips.x() / Twips, twips.y() / Twips, twips.width() / Twips, twips.height() / Twips};
+}
+
+QLabel *caption(QWidget *parent, const QString &text, const QRect &geometry)
+{
+    auto *label = new QLabel(text, parent);
+    label->setGeometry(geometry);
+    return label;
+}
+
+} // namespace
+
+frmColorSelect::frmColorSelect(AppState &state, QWidget *parent) : QDialog(parent), m_state(state)
+{
+    setObjectName(QStringLiteral("frmColorSelect"));
+    setWindowIdentity(this, objectName());
+    setWindowTitle(QStringLiteral("色の設定"));
+    setModal(true);
+    setFont(uiFont());
+    setFixedSize(480, 284);
+    buildControls();
+    Form_Load();
+}
+
+void frmColorSelect::buildControls()
+{
+    caption(this, QStringLiteral("基本色"), {24, 10, 120, 18});
+    for (int box = 1; box <= StandardColourCount; ++box) {
+        auto *colourBox = new ColourBox(this);
+        colourBox->setObjectName(QStringLiteral("Picture%1").arg(box));
+        colourBox->setGeometry(pixels(standardColourTwips(box)));
+        colourBox->setColour(standardColour(box));
+        connect(colourBox, &ColourBox::clicked, this, [this, box] { Picture_Click(box); });
+        m_boxes[box - 1] = colourBox;
+    }
+
+    caption(this, QStringLiteral("選択した色"), {290, 10, 170, 18});
+    m_selectColor = new ColourBox(this);
+    m_selectColor->setObjectName(QStringLiteral("pic_SelectColor"));
+    m_selectColor->setGeometry(290, 32, 170, 57);
+
+    const auto slider = [this](const QString &text, const QString &name, int y, QLabel *&label) {
+        caption(this, text, {290, y, 24, 18});
+        auto *bar = new QScrollBar(Qt::Horizontal, this);
+        bar->setObjectName(name);
+        bar->setRange(0, 255);
+        bar->setSingleStep(1);
+        bar->setPageStep(1);
+        bar->setGeometry(316, y + 1, 110, 17);
+        label = caption(this, QStringLiteral("0"), {434, y, 30, 18});
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        return bar;
+    };
+    m_scrollR = slider(QStringLiteral("赤:"), QStringLiteral("HScrollR"), 104, m_labelR);
+    m_scrollG = slider(QStringLiteral("緑:"), QStringLiteral("HScrollG"), 130, m_labelG);
+    m_scrollB = slider(QStringLiteral("青:"), QStringLiteral("HScrollB"), 156, m_labelB);
+    m_labelR->setObjectName(QStringLiteral("lb_R"));
+    m_labelG->setObjectName(QStringLiteral("lb_G"));
+    m_labelB->setObjectName(QStringLiteral("lb_B"));
+    for (auto [bar, label] : {std::pair{m_scrollR, m_labelR}, std::pair{m_scrollG, m_labelG},
+                              std::pair{m_scrollB, m_labelB}}) {
+        connect(bar, &QScrollBar::valueChanged, this,
+                [this, bar, label] { HScroll_Change(bar, label); });
+    }
+
+    // Mixing by hand is not offered; the box stays unchecked, so a click on a
+    // standard colour always takes that colour.
+    m_colorSelect = new QCheckBox(QStringLiteral("色の作成"), this);
+    m_colorSelect->setObjectName(QStringLiteral("chk_ColorSelect"));
+    m_colorSelect->setGeometry(290, 186, 170, 20);
+    m_colorSelect->setEnabled(false);
+
+    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("cb_Ok"));
+    ok->setGeometry(200, 240, 82, 26);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &frmColorSelect::cb_Ok_Click);
+    auto *cancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+    cancel->setObjectName(QStringLiteral("cb_Cansel"));
+    cancel->setGeometry(290, 240, 82, 26);
+    connect(cancel, &QPushButton::clicked, this, &frmColorSelect::cb_Cansel_Click);
+    auto *help = new QPushButton(QStringLiteral("ﾍﾙﾌﾟ(&H)"), this);
+    help->setObjectName(QStringLiteral("cb_Help"));
+    help->setGeometry(380, 240, 82, 26);
+    help->setEnabled(false);
+}
+
+ColourBox *frmColorSelect::targetBox() const
+{
+    const QString &target = m_state.handOff.colorTarget;
+    if (target != QLatin1String("pic_NameColor") && target != QLatin1String("pic_BackColor"))
+        return nullptr;
+    return qobject_cast<ColourBox *>(
+        findControl(findOpenWindow(m_state.handOff.colorCaller), target));
+}
+
+void frmColorSelect::Form_Load()
+{
+    centreOnScreen(this);
+    if (ColourBox *target = targetBox())
+        m_selectColor->setColour(target->colour());
+    SyncSliders();
+}
+
+std::uint32_t frmColorSelect::selectedColour() const
+{
+    return m_selectColor->colour();
+}
+
+void frmColorSelect::SyncSliders()
+{
+    // Each bar runs its change handler in turn, so the shown colour passes
+    // through the mixtures of the new and the old channels and ends equal
+    // to the colour it started with.
+    const ColourChannels channels = splitColour(selectedColour());
+    setScrollValue(m_scrollB, channels.blue);
+    setScrollValue(m_scrollG, channels.green);
+    setScrollValue(m_scrollR, channels.red);
+}
+
+void frmColorSelect::HScroll_Change(QScrollBar *bar, QLabel *label)
+{
+    m_selectColor->setColour(
+        mixColour({m_scrollR->value(), m_scrollG->value(), m_scrollB->value()}));
+    label->setText(QString::number(bar->value()));
+}
+
+void frmColorSelect::Picture_Click(int box)
+{
+    if (box < 1 || box > StandardColourCount)
+        return;
+    if (m_colorSelect->checkState() == Qt::Unchecked)
+        m_selectColor->setColour(m_boxes[box - 1]->colour());
+    SyncSliders();
+}
+
+void frmColorSelect::cb_Ok_Click()
+{
+    if (ColourBox *target = targetBox())
+        target->setColour(selectedColour());
+    accept();
+}
+
+void frmColorSelect::cb_Cansel_Click()
+{
+    reject();
+}
+
+} // namespace fw

@@ -1,0 +1,60 @@
+#include "setup/ScrollBars.h"
+
+#include "setup/SetupTable.h"
+#include "state/SettingsKeys.h"
+
+#include <array>
+
+namespace fw {
+
+namespace {
+
+const std::array<ScrollSpec, 11> specs{{
+    {u"HScroll_fishspeed", u"Label_fishspeed", u"fishmovespeed", 1, 10, 3, u"ms"},
+    {u"HScroll_screencleartime", u"Label_screencleartime", u"screencleartime", 1, 10, 2, u"分"},
+    {u"HScroll_food1", u"Label_food1", u"foodtime1", 1, 1, 2, u"時"},
+    {u"HScroll_food2", u"Label_food2", u"foodtime2", 1, 1, 2, u"時"},
+    {u"HScroll_lighton", u"Label_lighton", u"lighton", 1, 1, 2, u"時"},
+    {u"HScroll_lightoff", u"Label_lightoff", u"lightoff", 1, 1, 2, u"時"},
+    {u"HScroll_wtemp", u"Label_wtemp", u"wtemp", 1, 1, 0, u"℃"},
+    {u"HScroll_wquantity", u"Label_wquantity", u"wquantity", 5, 10, 2, u"㍑"},
+    {u"HScroll_wchangeinterval", u"Label_wchangeinterval", u"wchangeinterval", 1, 1, 2, u"日"},
+    {u"HScroll_bubble_count_max", u"Label_bubble_count_max", u"bubble_count_max", 1, 10, 0, u""},
+    {u"HScroll_bubble_limity", u"Label_bubble_limity", u"bubble_limity", 1, 10, 0, u"%"},
+}};
+
+} // namespace
+
+int ScrollSpec::minimum() const
+{
+    const SettingKey *setting = findSettingKey(QStringView(key));
+    return setting ? setting->minimum : 0;
+}
+
+int ScrollSpec::maximum() const
+{
+    const SettingKey *setting = findSettingKey(QStringView(key));
+    return setting ? setting->maximum : 0;
+}
+
+QString ScrollSpec::labelText(int value) const
+{
+    const QString number = digits > 0 ? zeroPadded(value, digits) : QString::number(value);
+    return number + QString::fromUtf16(unit);
+}
+
+std::span<const ScrollSpec> scrollSpecs()
+{
+    return specs;
+}
+
+const ScrollSpec *findScrollSpec(QStringView control)
+{
+    for (const ScrollSpec &spec : specs) {
+        if (spec.controlName().compare(control, Qt::CaseInsensitive) == 0)
+            return &spec;
+    }
+    return nullptr;
+}
+
+} // namespace fw
