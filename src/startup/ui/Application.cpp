@@ -6,6 +6,7 @@
 #include "startup/SignalWatcher.h"
 #include "startup/SingleInstance.h"
 #include "startup/StartupState.h"
+#include "startup/ui/HostWindow.h"
 #include "startup/ui/StartupContext.h"
 
 #include <QApplication>
@@ -48,6 +49,9 @@ int runApplication(int argc, char **argv)
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("finwicks"));
     SignalWatcher signalWatcher;
+    std::unique_ptr<HostWindow> hostWindow;
+    if (host.hosted() && !(hostWindow = openHostWindow(host)))
+        return 1;
 
     SeededRandom random = SeededRandom::fromClock();
     SystemClock clock;
@@ -74,6 +78,7 @@ int runApplication(int argc, char **argv)
                                    control.setAquariumUnload(std::move(unload));
                            },
                            host,
+                           hostWindow.get(),
                            !owner};
     // A host, a terminal or the session ending stops us the way EXIT does;
     // in the configuration dialog nothing is committed.

@@ -1,5 +1,7 @@
 #include "startup/ui/HostWindow.h"
 
+#include "startup/HostCommandLine.h"
+
 #include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
@@ -7,6 +9,7 @@
 
 #include <xcb/xcb.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <optional>
 
@@ -59,6 +62,15 @@ void keepBelowOnRoot(xcb_connection_t *connection, xcb_window_t window)
 }
 
 } // namespace
+
+std::unique_ptr<HostWindow> openHostWindow(const HostRequest &request)
+{
+    auto window = std::make_unique<HostWindow>(request.windowId);
+    if (window->open())
+        return window;
+    std::fprintf(stderr, "finwicks: %s\n", qUtf8Printable(window->error()));
+    return nullptr;
+}
 
 HostWindow::HostWindow(std::uint32_t windowId, QObject *parent)
     : QObject(parent), m_windowId(windowId), m_isRoot(windowId == 0)

@@ -7,11 +7,14 @@
 #include <QTimer>
 
 #include <cstdint>
+#include <memory>
 
 class QWidget;
 class QWindow;
 
 namespace fw {
+
+struct HostRequest;
 
 // A window that belongs to a screen saver host (or the root window), and our
 // aquarium embedded in it. The aquarium becomes a child of that window at its
@@ -54,5 +57,10 @@ private:
     QPointer<QWidget> m_widget;
     QTimer m_pollTimer;
 };
+
+// Opens the window a screen saver host named (or the root window); null,
+// with the reason on standard error, when there is no X server or no such
+// window.
+std::unique_ptr<HostWindow> openHostWindow(const HostRequest &request);
 
 } // namespace fw

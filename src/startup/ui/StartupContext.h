@@ -13,6 +13,8 @@
 
 namespace fw {
 
+class HostWindow;
+
 // Everything a mode needs, owned by runApplication for the whole run.
 struct StartupContext
 {
@@ -27,6 +29,8 @@ struct StartupContext
     std::function<void(std::function<void()>)> setAquariumUnload;
     // Set when a screen saver host gave us its window to draw in.
     HostRequest host = {};
+    // That window, open and checked; null unless hosted.
+    HostWindow *hostWindow = nullptr;
     // A further hosted instance: it shows the tank but never saves it.
     bool readOnly = false;
 };
