@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# Buys three fish in the configuration dialog's shop, renames a fish in the
+# register and confirms with OK: the settings file then holds every fish, the
+# bought ones with generated names, and the new name.
+# Usage: shop_buy.sh <finwicks binary>
+set -euo pipefail
+
+FINWICKS=$(readlink -f "$1")
+export DISPLAY=:110
+export QT_QPA_PLATFORM=xcb
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
+WORK=$(mktemp -d /tmp/finwicks-shop.XXXXXX)
+export XDG_CONFIG_HOME="$WORK/config"
+export XDG_RUNTIME_DIR="$WORK/runtime"
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+INI="$XDG_CONFIG_HOME/finwicks/FINWICKS.INI"
+XVFB_PID=
+APP_PID=
+
+cleanup() {
+    [[ -n "$APP_PID" ]] && kill -KILL "$APP_PID" 2>/dev/null && wait "$APP_PID" 2>/dev/null
+    [[ -n "$XVFB_PID" ]] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# The fish records of the settings file as UTF-8, one per line.
+fish_records() { iconv -f CP932 -t UTF-8 "$INI" | tr -d '\r' | grep -E '^f[0-9]{2}=' || true; }
+
+Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp -ac >"$WORK/xvfb.log" 2>&1 &
+XVFB_PID=$!
+for _ in $(seq 50); do
+    xdpyinfo >/dev/null 2>&1 && break
+    sleep 0.1
+done
+xdpyinfo >/dev/null 2>&1 || fail "Xvfb $DISPLAY did not start"
+
+"$FINWICKS" /c >"$WORK/app.log" 2>&1 &
+APP_PID=$!
+DIALOG=$(timeout 30 xdotool search --sync --name '^Screen Finwick Configration$' | head -1)
+[[ -n "$DIALOG" ]] || fail "the configuration dialog did not open"
+sleep 1
+[[ -s "$INI" ]] || fail "no settings file after the first start"
+before=$(fish_records | wc -l)
+angels_before=$(fish_records | grep -c '^f[0-9][0-9]=0' || true)
+[[ $before -ge 1 && $before -le 96 ]] || fail "unexpected starting population: $before"
+
+# Client coordinates of the dialog (542 x 397 pixels, no window manager):
+# the tab captions lie along the top, the shop's count scroll bar and its
+# buy button near the bottom of the pane, OK in the button row.
+click() {
+    xdotool mousemove --window "$DIALOG" "$1" "$2" click 1
+    sleep 0.4
+}
+click 450 20 # 熱帯魚屋
+for _ in 1 2 3; do
+    click 301 314 # the count's right arrow
+done
+click 466 298 # 飼う
+
+click 300 20 # 魚の管理: the first fish is selected
+click 390 91 # the name box
+xdotool key --window "$DIALOG" ctrl+a
+xdotool type --window "$DIALOG" --delay 50 Nemo
+sleep 0.3
+click 467 91 # 変更
+
+click 392 370 # OK
+for _ in $(seq 100); do
+    kill -0 "$APP_PID" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$APP_PID" 2>/dev/null && fail "the dialog did not close on OK"
+wait "$APP_PID" || fail "finwicks ended with status $?"
+APP_PID=
+
+after=$(fish_records | wc -l)
+angels_after=$(fish_records | grep -c '^f[0-9][0-9]=0' || true)
+[[ $after -eq $((before + 3)) ]] || fail "expected $((before + 3)) fish after buying three, found $after"
+[[ $angels_after -eq $((angels_before + 3)) ]] || fail "the bought fish are not angelfish"
+# Names are characters 2-11 of a record; every fish has one, the renamed
+# fish wears "Nemo" and all others a generated one (marked with "*").
+names=$(fish_records | cut -d= -f2- | cut -c2-11)
+[[ $(grep -c '^Nemo      $' <<<"$names") -eq 1 ]] || fail "the new name was not stored"
+[[ $(grep -c '^\*' <<<"$names") -eq $((after - 1)) ]] || fail "a fish was left without a generated name"
+[[ $(sort <<<"$names" | uniq -d | wc -l) -eq 0 ]] || fail "two fish share a name"
+echo "PASS: bought 3 fish ($before -> $after) and renamed one"
