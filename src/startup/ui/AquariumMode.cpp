@@ -1,13 +1,53 @@
+#include "aquarium/ui/frmAquarium.h"
+#include "setup/ui/frmSetup.h"
+#include "startup/ui/HostWindow.h"
 #include "startup/ui/StartupContext.h"
+
+#include <QApplication>
+
+#include <cstdio>
 
 namespace fw {
 
+namespace {
+
+// Runs the aquarium inside a host's window: the host owns input and ends us
+// with a signal, so the window only draws.
+int runHosted(StartupContext &context)
+{
+    HostWindow host(context.host.windowId);
+    if (!host.open()) {
+        std::fprintf(stderr, "finwicks: %s\n", qPrintable(host.error()));
+        return 1;
+    }
+    frmAquarium window(context.state, context.random, context.clock, context.control, host.size());
+    context.setAquariumUnload([&window] { window.Form_Unload(); });
+    host.embed(&window);
+    QObject::connect(&host, &HostWindow::resized, &window,
+                     [&window](QSize size) { window.resizeToScreen(size); });
+    QObject::connect(&host, &HostWindow::gone, &window,
+                     [&context] { context.control.EndProgram(); });
+    window.PictureScreen_GotFocus();
+    return QApplication::exec();
+}
+
+} // namespace
+
 int runAquariumMode(StartupContext &context)
 {
-    // The aquarium window is shown here, modally; until it exists the mode
-    // ends where the window would open.
-    Q_UNUSED(context);
-    return 0;
+    if (context.host.hosted())
+        return runHosted(context);
+
+    const QSize screen(context.screen.width, context.screen.height);
+    frmAquarium window(context.state, context.random, context.clock, context.control, screen);
+    window.setConfigurationOpener([&context, &window] {
+        frmSetup dialog(context.state, context.random, context.clock, context.screen, &window,
+                        &window);
+        dialog.exec();
+    });
+    context.setAquariumUnload([&window] { window.Form_Unload(); });
+    window.showOverScreen();
+    return QApplication::exec();
 }
 
 } // namespace fw

@@ -1,0 +1,375 @@
+#include "aquarium/ui/frmAquarium.h"
+
+#include "aquarium/BackgroundPreparation.h"
+#include "aquarium/FrameRoutine.h"
+#include "aquarium/MouseHandling.h"
+#include "aquarium/MovementResponse.h"
+#include "platform/Clock.h"
+#include "platform/Conversions.h"
+#include "platform/ProgramControl.h"
+#include "platform/ui/IntervalTimer.h"
+#include "platform/ui/MessageBox.h"
+#include "platform/ui/SurfaceView.h"
+#include "state/AppState.h"
+#include "state/SettingsFile.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPalette>
+#include <QPushButton>
+#include <QTimer>
+
+namespace fw {
+
+namespace {
+
+constexpr int StartInterval = 1000;
+constexpr int InformationDelay = 3000;
+// If no focus arrives (a window manager that keeps it), the scene is prepared
+// anyway after this long, so the aquarium never stays blank.
+constexpr int FocusFallbackDelay = 500;
+
+// A colour setting as a 24-bit value; an empty or broken one gives `fallback`.
+std::uint32_t colourOf(const QString &text, std::uint32_t fallback)
+{
+    const std::optional<double> value = textToNumber(text);
+    if (!value || *value < 0 || *value > 0xffffff)
+        return fallback;
+    return static_cast<std::uint32_t>(nearestInt(*value));
+}
+
+QPushButton *makeButton(QWidget *parent, const QString &caption, const QString &tip)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setToolTip(tip);
+    // The keyboard stays with the surface, where any key ends the program.
+    button->setFocusPolicy(Qt::NoFocus);
+    button->adjustSize();
+    button->hide();
+    return button;
+}
+
+} // namespace
+
+frmAquarium::frmAquarium(AppState &state, Random &random, const Clock &clock,
+                         ProgramControl &control, QSize screen, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      m_state(state), m_random(random), m_clock(clock), m_control(control), m_screen(screen)
+{
+    setWindowTitle(QString()); // the dialog finds the aquarium by its empty caption
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+
+    m_pictureScreen = new SurfaceView(this);
+    m_pictureScreenMask = new QLabel(this);
+    m_pictureScreenMask->setAlignment(Qt::AlignCenter);
+    m_pictureScreenMask->setAutoFillBackground(true);
+    QPalette cover = m_pictureScreenMask->palette();
+    cover.setColor(QPalette::Window, Qt::black);
+    cover.setColor(QPalette::WindowText, Qt::white);
+    m_pictureScreenMask->setPalette(cover);
+    m_pictureScreenMask->hide();
+
+    m_commandExit =
+        makeButton(this, QStringLiteral("EXIT"), QStringLiteral("スクリーンセーバーを終了します"));
+    m_commandConfig =
+        makeButton(this, QStringLiteral("Configration"), QStringLiteral("各種の設定を行います"));
+    m_commandAir = makeButton(
+        this, QStringLiteral("Air"),
+        QStringLiteral("泡の出る位置を指定します（時計をクリックすると時計から泡が出ます）"));
+
+    m_timerFishMove = new IntervalTimer(this);
+    m_timerInformationClear = new IntervalTimer(this);
+
+    connect(m_timerFishMove, &IntervalTimer::tick, this, &frmAquarium::Timer_FishMove_Timer);
+    connect(m_timerInformationClear, &IntervalTimer::tick, this,
+            &frmAquarium::Timer_InformationClear_Timer);
+    connect(m_commandExit, &QPushButton::clicked, this, &frmAquarium::Command_Exit_Click);
+    connect(m_commandConfig, &QPushButton::clicked, this, &frmAquarium::Command_Config_Click);
+    connect(m_commandAir, &QPushButton::clicked, this, &frmAquarium::Command_Air_Click);
+    connect(m_pictureScreen, &SurfaceView::mouseMove, this,
+            [this](Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y) {
+                PictureScreen_MouseMove(x, y);
+            });
+    connect(m_pictureScreen, &SurfaceView::mouseDown, this,
+            [this](Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) {
+                PictureScreen_MouseDown(button, x, y);
+            });
+    connect(m_pictureScreen, &SurfaceView::mouseUp, this,
+            [this](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
+                PictureScreen_MouseUp(x, y);
+            });
+    connect(m_pictureScreen, &SurfaceView::keyDown, this,
+            [this](int, Qt::KeyboardModifiers) { m_control.EndProgram(); });
+    connect(m_pictureScreen, &SurfaceView::gotFocus, this, &frmAquarium::PictureScreen_GotFocus);
+
+    Form_Load();
+}
+
+frmAquarium::~frmAquarium() = default;
+
+void frmAquarium::Form_Load()
+{
+    setGeometry(0, 0, m_screen.width(), m_screen.height());
+    m_pictureScreen->setGeometry(0, 0, m_screen.width(), m_screen.height());
+    m_pictureScreenMask->setGeometry(0, 0, m_screen.width(), m_screen.height());
+    layOutButtons();
+
+    m_model.mouseClick = MouseClickState{};
+    Surface &surface = m_pictureScreen->surface();
+    surface.setForeColor(colourOf(m_state.settings.forecolor, 0xffffff));
+    surface.setBackColor(colourOf(m_state.settings.backcolor, 0x000000));
+    surface.cls();
+
+    m_model.bubbles.clear();
+    m_model.airPlacement = false;
+    m_model.firstFocusPending = true;
+
+    m_timerInformationClear->setInterval(0);
+    m_timerInformationClear->setEnabled(false);
+    m_timerFishMove->setInterval(StartInterval);
+    m_timerFishMove->setEnabled(true);
+}
+
+void frmAquarium::layOutButtons()
+{
+    const int width = m_screen.width();
+    m_commandExit->move(width - m_commandExit->width(), 0);
+    m_commandConfig->move(width - m_commandExit->width() - m_commandConfig->width(), 0);
+    m_commandAir->move(m_commandConfig->x() - m_commandAir->width(), 0);
+}
+
+void frmAquarium::showOverScreen()
+{
+    // Placed by hand: without a window manager nobody else would.
+    setGeometry(0, 0, m_screen.width(), m_screen.height());
+    show();
+    raise();
+    activateWindow();
+    m_pictureScreen->setFocus(Qt::ActiveWindowFocusReason);
+    QTimer::singleShot(FocusFallbackDelay, this, [this] {
+        if (m_model.firstFocusPending)
+            PictureScreen_GotFocus();
+    });
+}
+
+void frmAquarium::resizeToScreen(QSize screen)
+{
+    if (screen.isEmpty() || screen == m_screen)
+        return;
+    m_screen = screen;
+    resize(screen);
+    m_pictureScreen->setGeometry(0, 0, screen.width(), screen.height());
+    m_pictureScreenMask->setGeometry(0, 0, screen.width(), screen.height());
+    layOutButtons();
+    PictureScreen_GotFocus();
+}
+
+void frmAquarium::Timer_FishMove_Timer()
+{
+    FrameContext frame{m_state, m_model, m_pictureScreen->surface(), m_sprites, m_random, m_clock};
+    runAnimationTick(frame, m_timerFishMove->interval());
+    present();
+}
+
+void frmAquarium::present()
+{
+    m_pictureScreen->present();
+}
+
+void frmAquarium::Timer_InformationClear_Timer()
+{
+    setButtonsVisible(false);
+    m_control.HideMouseCursor();
+    stopInformationTimer();
+}
+
+void frmAquarium::Command_Exit_Click()
+{
+    m_control.EndProgram();
+}
+
+void frmAquarium::Command_Config_Click()
+{
+    m_state.savedInterval = m_timerFishMove->interval();
+    m_timerFishMove->setInterval(0);
+    stopInformationTimer();
+    if (m_openConfiguration)
+        m_openConfiguration();
+    // The keyboard belongs to the surface again, which prepares the scene anew.
+    activateWindow();
+    m_pictureScreen->setFocus(Qt::OtherFocusReason);
+}
+
+void frmAquarium::Command_Air_Click()
+{
+    m_model.airPlacement = true;
+    m_pictureScreen->setMousePointer(
+        m_state.settings.bubble_init_rand == 0 ? MousePointer::CrossHair : MousePointer::UpArrow);
+}
+
+void frmAquarium::PictureScreen_MouseMove(int x, int y)
+{
+    switch (movementResponse(m_model, m_state.settings, m_clock, x, y)) {
+    case MovementOutcome::End:
+        m_control.EndProgram();
+        break;
+    case MovementOutcome::ShowButtons:
+        showButtons();
+        break;
+    case MovementOutcome::Nothing:
+        break;
+    }
+}
+
+void frmAquarium::PictureScreen_MouseDown(Qt::MouseButton button, int x, int y)
+{
+    MouseContext mouse{m_state, m_model, m_pictureScreen->surface(), m_clock};
+    const MouseOutcome outcome = mouseDown(mouse, button == Qt::LeftButton, x, y);
+    if (outcome.endProgram) {
+        m_control.EndProgram();
+        return;
+    }
+    if (outcome.airPlacementEnded)
+        m_pictureScreen->setMousePointer(MousePointer::Default);
+    if (outcome.animationInterval)
+        m_timerFishMove->setInterval(*outcome.animationInterval);
+    present();
+}
+
+void frmAquarium::PictureScreen_MouseUp(int x, int y)
+{
+    MouseContext mouse{m_state, m_model, m_pictureScreen->surface(), m_clock};
+    const MouseOutcome outcome = mouseUp(mouse, x, y);
+    if (outcome.endProgram) {
+        m_control.EndProgram();
+        return;
+    }
+    if (outcome.animationInterval)
+        m_timerFishMove->setInterval(*outcome.animationInterval);
+    present();
+}
+
+void frmAquarium::PictureScreen_GotFocus()
+{
+    if (m_preparing)
+        return;
+    m_preparing = true;
+    BackgroundHooks hooks;
+    hooks.showCover = [this] {
+        m_pictureScreenMask->setText(m_state.settings.screenvisible == u"1" ? pictureCoverCaption()
+                                                                            : QString());
+        m_pictureScreenMask->show();
+        m_pictureScreenMask->raise();
+        m_pictureScreenMask->repaint();
+    };
+    hooks.hideCover = [this] {
+        m_pictureScreenMask->clear();
+        m_pictureScreenMask->hide();
+    };
+    hooks.placeSurface = [this](QRect place) { m_pictureScreen->setGeometry(place); };
+    hooks.showSurfaceNow = [this] {
+        m_pictureScreenMask->hide();
+        present();
+        m_pictureScreen->repaint();
+    };
+    hooks.reportPictureTooSmall = [this] {
+        showInformation(this, pictureTooSmallTitle(), pictureTooSmallText());
+    };
+    hooks.setAnimationInterval = [this](int ms) { m_timerFishMove->setInterval(ms); };
+    prepareBackground(m_state, m_model, m_pictureScreen->surface(), m_clock, m_screen, hooks);
+    present();
+    m_preparing = false;
+}
+
+void frmAquarium::showButtons()
+{
+    setButtonsVisible(true);
+    m_control.ShowMouseCursor();
+    restartInformationTimer();
+}
+
+void frmAquarium::setButtonsVisible(bool visible)
+{
+    for (QPushButton *button : {m_commandExit, m_commandConfig, m_commandAir}) {
+        button->setVisible(visible);
+        if (visible)
+            button->raise();
+    }
+}
+
+void frmAquarium::restartInformationTimer()
+{
+    m_timerInformationClear->setEnabled(false);
+    m_timerInformationClear->setEnabled(true);
+    m_timerInformationClear->setInterval(InformationDelay);
+}
+
+void frmAquarium::stopInformationTimer()
+{
+    m_timerInformationClear->setInterval(0);
+    m_timerInformationClear->setEnabled(false);
+}
+
+bool frmAquarium::informationTimerRunning() const
+{
+    return m_timerInformationClear->isRunning();
+}
+
+void frmAquarium::Form_Unload()
+{
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    m_timerFishMove->setInterval(0);
+    m_timerInformationClear->setInterval(0);
+    m_model.backgroundCopy = QImage();
+    SaveAll(m_state, m_clock);
+}
+
+int frmAquarium::animationInterval() const
+{
+    return m_timerFishMove->interval();
+}
+
+void frmAquarium::setAnimationInterval(int milliseconds)
+{
+    m_timerFishMove->setInterval(milliseconds);
+}
+
+void frmAquarium::applyColours(std::uint32_t foreColor, std::uint32_t backColor)
+{
+    Surface &surface = m_pictureScreen->surface();
+    surface.setForeColor(foreColor);
+    surface.setBackColor(backColor);
+}
+
+void frmAquarium::keyPressEvent(QKeyEvent *)
+{
+    m_control.EndProgram();
+}
+
+void frmAquarium::mouseMoveEvent(QMouseEvent *event)
+{
+    // Moves over the window around a centred picture count as well.
+    const QPoint at = event->position().toPoint();
+    PictureScreen_MouseMove(at.x(), at.y());
+}
+
+void frmAquarium::mousePressEvent(QMouseEvent *event)
+{
+    // Outside the surface only the ending presses matter.
+    if (event->button() != Qt::LeftButton)
+        m_control.EndProgram();
+}
+
+void frmAquarium::closeEvent(QCloseEvent *event)
+{
+    // Closed from outside (a window manager's close): end like EXIT.
+    event->ignore();
+    m_control.EndProgram();
+}
+
+} // namespace fw
