@@ -90,19 +90,6 @@ TEST_F(RegisterRules, ACharacterTheFileCannotHoldIsRefused)
     EXPECT_EQ(state.workingFish.at(3).text().size(), FishRecord::Length);
 }
 
-TEST(NameErrors, EachRefusalHasItsTwoLines)
-{
-    EXPECT_EQ(nameErrorText(NameCheck::Missing).problem,
-              QStringLiteral("名前が入力されていません"));
-    EXPECT_EQ(nameErrorText(NameCheck::Missing).advice, QStringLiteral("名前を入力してください"));
-    EXPECT_EQ(nameErrorText(NameCheck::TooLong).problem, QStringLiteral("文字数オーバーです"));
-    EXPECT_EQ(nameErrorText(NameCheck::TooLong).advice, QStringLiteral("名前を短くしてください"));
-    EXPECT_EQ(nameErrorText(NameCheck::Duplicate).problem,
-              QStringLiteral("すでに同じ名前の魚がいます"));
-    EXPECT_EQ(nameErrorText(NameCheck::Duplicate).advice, QStringLiteral("名前を変更してください"));
-    EXPECT_TRUE(nameErrorText(NameCheck::Accepted).problem.isEmpty());
-}
-
 TEST_F(RegisterRules, ReleasingMovesTheFollowingFishUp)
 {
     const FishTable before = state.workingFish;

@@ -41,17 +41,5 @@ TEST(ShopTexts, NoSelectionGivesTheBareLabels)
     EXPECT_EQ(catalogueText(6), catalogueText(-1));
 }
 
-TEST(ShopTexts, ChoiceLists)
-{
-    EXPECT_EQ(shopSpeciesNames(),
-              QStringList({QStringLiteral("ｴﾝｾﾞﾙﾌｨｯｼｭ"), QStringLiteral("ｸﾞﾛｰﾗｲﾄﾃﾄﾗ"),
-                           QStringLiteral("ﾈｵﾝﾃﾄﾗ    "), QStringLiteral("ｼﾙﾊﾞｰﾊﾁｪｯﾄ"),
-                           QStringLiteral("ｺﾘﾄﾞﾗｽｱﾙｸｱｰﾄｽ"), QStringLiteral("ｺﾘﾄﾞﾗｽｱｴﾈｳｽｱﾙﾋﾞﾉ")}));
-    EXPECT_EQ(shopSexChoices(), QStringList({QStringLiteral("混ぜて"), QStringLiteral("メス"),
-                                             QStringLiteral("オス")}));
-    EXPECT_EQ(shopAgeChoices(), QStringList({QStringLiteral("混ぜて"), QStringLiteral("成魚"),
-                                             QStringLiteral("幼魚")}));
-}
-
 } // namespace
 } // namespace fw
