@@ -63,6 +63,11 @@ bool replaceFile(const QString &path, QByteArrayView bytes, QString *error,
     const auto sync = steps.sync ? steps.sync : syncToDisk;
     const auto rename = steps.rename ? steps.rename : renameOver;
 
+    if (path.isEmpty()) {
+        if (error)
+            *error = QStringLiteral("no file name");
+        return false;
+    }
     QFile temporary(path + QStringLiteral(".saving"));
     if (!temporary.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         if (error)

@@ -35,10 +35,11 @@ first=$!
 started+=($first)
 sleep 3
 if kill -0 "$first" 2>/dev/null; then
-    before=$(stat -c %Y "$settings")
+    cp "$settings" "$work/before.ini"
     status=0
     timeout 20 "$program" /s || status=$?
     [[ $status -eq 0 ]] || fail "second real instance ended with status $status"
+    cmp -s "$settings" "$work/before.ini" || fail "the second real instance wrote the file"
     kill -0 "$first" 2>/dev/null || fail "the first instance ended with the second"
     kill -TERM "$first"
     wait "$first" 2>/dev/null || true

@@ -326,6 +326,8 @@ TEST_F(SettingsFileTest, ASaveIntoAFolderThatCannotTakeTheFileFails)
     state.settingsPath = m_dir.filePath(QStringLiteral("FINWICKS.INI"));
     EXPECT_FALSE(SaveAll(state, clock));
     EXPECT_TRUE(QFileInfo(state.settingsPath).isDir());
+    state.settingsPath.clear();
+    EXPECT_FALSE(SaveAll(state, clock));
 }
 
 TEST_F(SettingsFileTest, NamesAndPathsRoundTripThroughTheCodePage)
