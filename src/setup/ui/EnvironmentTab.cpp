@@ -121,6 +121,7 @@ QGroupBox *EnvironmentTab::buildEnvironment()
                              QStringLiteral("一定時間経過後背景を消す"), box);
     grid->addWidget(m_screenClear, row++, 0, 1, 4);
     auto *clearRow = new QGridLayout;
+    clearRow->setColumnStretch(1, 1);
     const ScrollRow clearTime = addScrollRow(clearRow, 0, rowCaption(QStringLiteral("時間"), box),
                                              u"HScroll_screencleartime");
     m_screenClearTime = clearTime.bar;
