@@ -96,8 +96,10 @@ public:
     static QRgb toPixel(std::uint32_t bgr);
     static std::uint32_t fromPixel(QRgb pixel);
 
-    // How many distinct lines of text keep their layout between frames.
-    static constexpr int TextCacheSize = 96;
+    // How many distinct lines of text keep their layout between frames: room
+    // for 99 name labels, the clock and the information lines, so a full tank
+    // never lays out its labels anew on every frame.
+    static constexpr int TextCacheSize = 128;
 
 private:
     struct CachedLine
