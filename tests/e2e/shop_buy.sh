@@ -56,7 +56,7 @@ angels_before=$(fish_records | grep -c '^f[0-9][0-9]=0' || true)
 # buy button near the bottom of the pane, OK in the button row.
 click() {
     xdotool mousemove --window "$DIALOG" "$1" "$2" click 1
-    sleep 0.4
+    sleep 0.6
 }
 click 450 20 # 熱帯魚屋
 for _ in 1 2 3; do
@@ -65,11 +65,11 @@ done
 click 466 298 # 飼う
 
 click 300 20 # 魚の管理: the first fish is selected
-click 390 91 # the name box
+click 419 90 # the name box
 xdotool key --window "$DIALOG" ctrl+a
 xdotool type --window "$DIALOG" --delay 50 Nemo
 sleep 0.3
-click 467 91 # 変更
+click 473 90 # 変更
 
 click 392 370 # OK
 for _ in $(seq 100); do

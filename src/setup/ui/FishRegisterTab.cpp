@@ -30,9 +30,15 @@ FishRegisterTab::FishRegisterTab(AppState &state, Random &, const Clock &clock, 
     : QWidget(parent), m_state(state), m_clock(clock), m_messages(&FishShopMessageBoxes::standard())
 {
     setFont(uiFont());
+    // A narrow side column leaves the list room for every header column.
+    constexpr int sideWidth = 150;
+    QGroupBox *nameChange = buildNameChange();
+    QGroupBox *detail = buildDetail();
+    nameChange->setFixedWidth(sideWidth);
+    detail->setFixedWidth(sideWidth);
     auto *side = new QVBoxLayout;
-    side->addWidget(buildNameChange());
-    side->addWidget(buildDetail(), 1);
+    side->addWidget(nameChange);
+    side->addWidget(detail, 1);
 
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(12, 12, 12, 12);
@@ -83,7 +89,9 @@ QGroupBox *FishRegisterTab::buildNameChange()
     auto *layout = new QGridLayout(frame);
     layout->addWidget(m_newName, 0, 0);
     layout->addWidget(change, 0, 1);
-    layout->addWidget(fixedLabel("全角５文字 半角10文字以内", frame), 1, 0, 1, 2);
+    QLabel *hint = fixedLabel("全角５文字 半角10文字以内", frame);
+    hint->setWordWrap(true);
+    layout->addWidget(hint, 1, 0, 1, 2);
     return frame;
 }
 
