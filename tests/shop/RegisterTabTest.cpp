@@ -4,7 +4,9 @@
 #include "setup/ui/FishRegisterTab.h"
 #include "support/ScriptedRandom.h"
 
+#include <QApplication>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -83,6 +85,14 @@ TEST_F(RegisterTab, RenamingRefreshesTheRowOrExplainsTheRefusal)
     EXPECT_EQ(list()->item(1)->text(), registerRow(state, clock, 2));
     EXPECT_TRUE(list()->item(1)->text().contains(QStringLiteral("|きんぎょ  |")));
     EXPECT_EQ(list()->currentRow(), 1);
+
+    // Enter in the name box gives the name too, and goes no further.
+    list()->setCurrentRow(2);
+    nameBox()->setText(QStringLiteral("Nemo"));
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(nameBox(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    EXPECT_EQ(state.workingFish.at(3).name(), QStringLiteral("Nemo").leftJustified(10));
 
     rename(3, QStringLiteral("あいうえおか"));
     ASSERT_EQ(messages.shown.size(), 2);

@@ -7,6 +7,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -59,6 +60,8 @@ QGroupBox *FishRegisterTab::buildList()
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     connect(m_list, &QListWidget::currentRowChanged, this, [this] { List_fishinfo_Click(); });
+    // A click on the selected row also puts its name back in the name box.
+    connect(m_list, &QListWidget::itemClicked, this, [this] { List_fishinfo_Click(); });
 
     m_header = new QLabel(frame);
     m_header->setObjectName(QStringLiteral("Label_header"));
@@ -84,7 +87,7 @@ QGroupBox *FishRegisterTab::buildNameChange()
     auto *change = new QPushButton(QStringLiteral("変更"), frame);
     change->setObjectName(QStringLiteral("cb_namechange_ok"));
     connect(change, &QPushButton::clicked, this, [this] { cb_namechange_ok_Click(); });
-    connect(m_newName, &QLineEdit::returnPressed, this, [this] { cb_namechange_ok_Click(); });
+    m_newName->installEventFilter(this);
 
     auto *layout = new QGridLayout(frame);
     layout->addWidget(m_newName, 0, 0);
@@ -123,6 +126,20 @@ QGroupBox *FishRegisterTab::buildDetail()
     layout->setRowStretch(6, 1);
     layout->setColumnStretch(1, 1);
     return frame;
+}
+
+bool FishRegisterTab::eventFilter(QObject *watched, QEvent *event)
+{
+    // Enter in the name box gives the name; it must not reach the dialog's
+    // default button and close the dialog.
+    if (watched == m_newName && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            cb_namechange_ok_Click();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 bool FishRegisterTab::open()

@@ -42,6 +42,9 @@ public:
     void Command_out_Click();
     void RefreshSelectedRow();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     QGroupBox *buildList();
     QGroupBox *buildNameChange();
