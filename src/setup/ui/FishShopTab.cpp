@@ -111,6 +111,7 @@ QGroupBox *FishShopTab::buildCondition()
     m_count->setSingleStep(1);
     m_count->setPageStep(10);
     m_count->setMinimumWidth(140);
+    m_count->setFocusPolicy(Qt::StrongFocus); // arrow keys count too
     connect(m_count, &QScrollBar::valueChanged, this, [this] { HScroll_fishcount_Change(); });
 
     m_countLabel = new QLabel(countText(0), frame);
