@@ -371,5 +371,23 @@ TEST_F(SetupDialog, DoubleClickOnTheNameColourOpensTheChooserOnThatColour)
     EXPECT_EQ(state.settings.forecolor, QString::number(18 + 52 * 256 + 86 * 65536));
 }
 
+TEST_F(SetupDialog, AFileThatCannotBeWrittenIsReportedAndTheSettingsKeptInMemory)
+{
+    state.settingsPath = folder.filePath(QStringLiteral("no-such-folder/FINWICKS.INI"));
+    auto dialog = open();
+    bar(dialog.get(), "HScroll_wtemp")->setValue(30);
+    QString title;
+    QTimer::singleShot(0, [&title] {
+        QWidget *box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        title = box->windowTitle();
+        box->close();
+    });
+    dialog->Ok_Click();
+    EXPECT_EQ(title, QStringLiteral("エラーメッセージ"));
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(state.settings.wtemp, QStringLiteral("30"));
+}
+
 } // namespace
 } // namespace fw
