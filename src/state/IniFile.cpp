@@ -18,6 +18,16 @@ QString singleLine(QStringView text)
     return line;
 }
 
+// Like the platform's profile reader: one pair of matching quotes around a
+// value is not part of it.
+QStringView unquoted(QStringView value)
+{
+    if (value.size() >= 2 && value.front() == value.back() &&
+        (value.front() == u'"' || value.front() == u'\''))
+        return value.mid(1, value.size() - 2);
+    return value;
+}
+
 } // namespace
 
 IniFile IniFile::parse(QByteArrayView bytes)
@@ -50,7 +60,8 @@ IniFile IniFile::parse(QByteArrayView bytes)
                     return QStringView(entry.key).compare(key, Qt::CaseInsensitive) == 0;
                 });
             if (!known)
-                current->entries.push_back({key.toString(), cutToCp932Bytes(value, MaxValueBytes)});
+                current->entries.push_back(
+                    {key.toString(), cutToCp932Bytes(unquoted(value), MaxValueBytes)});
         }
     }
     return file;

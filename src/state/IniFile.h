@@ -11,7 +11,8 @@ namespace fw {
 
 // A private-profile (INI) file as the settings need it: read once, looked up
 // many times. Section and key names match without regard to case; the first
-// of duplicate sections or keys wins; values are trimmed and, like the
+// of duplicate sections or keys wins; values are trimmed, lose one pair of
+// surrounding quotes and, like the
 // platform's profile reader with its 255-byte buffer, cut to 254 bytes of the
 // code page at a character boundary.
 class IniFile

@@ -33,6 +33,17 @@ TEST(IniFile, MatchesNamesWithoutCaseAndTrimsValues)
     EXPECT_TRUE(file.hasSection(u"Case"));
 }
 
+TEST(IniFile, DropsOnePairOfSurroundingQuotes)
+{
+    const IniFile file =
+        parse(QStringLiteral("[s]\na=\"C:\\魚 の 絵.bmp\"\nb='x'\nc=\"x'\nd=\"\"\"\"\ne=\"\n"));
+    EXPECT_EQ(file.value(u"s", u"a"), QStringLiteral("C:\\魚 の 絵.bmp"));
+    EXPECT_EQ(file.value(u"s", u"b"), QStringLiteral("x"));
+    EXPECT_EQ(file.value(u"s", u"c"), QStringLiteral("\"x'"));
+    EXPECT_EQ(file.value(u"s", u"d"), QStringLiteral("\"\""));
+    EXPECT_EQ(file.value(u"s", u"e"), QStringLiteral("\""));
+}
+
 TEST(IniFile, ReadsLfCrlfAndCrLineEnds)
 {
     const IniFile file = IniFile::parse("[a]\rk1=1\r\nk2=2\nk3=3\r");
