@@ -32,10 +32,8 @@ QImage reduced(const QImage &big, QSize size)
 void paintGravel(QPainter &painter, const QRectF &bed, double pebble, quint32 seed)
 {
     QRandomGenerator random(seed);
-    fillVertical(
-        painter,
-        QPainterPath(bed.topLeft()).united(rect(bed.x(), bed.y(), bed.width(), bed.height())),
-        {{0.0, QColor(120, 100, 74)}, {1.0, QColor(70, 58, 44)}});
+    fillVertical(painter, rect(bed.x(), bed.y(), bed.width(), bed.height()),
+                 {{0.0, QColor(120, 100, 74)}, {1.0, QColor(70, 58, 44)}});
     const QColor tones[] = {QColor(196, 176, 140), QColor(160, 132, 96),  QColor(120, 104, 86),
                             QColor(214, 200, 170), QColor(142, 120, 100), QColor(98, 86, 72)};
     const int count = int(bed.width() * bed.height() / (pebble * pebble) * 1.3);
