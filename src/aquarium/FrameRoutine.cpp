@@ -200,7 +200,7 @@ private:
         if (withoutTrailingBlanks(name).isEmpty() || name.startsWith(u"* "))
             return;
         const LabelCache &text = label(i);
-        restore(v.left, v.top + mask.height(), nearestInt(text.width), nearestInt(text.height));
+        restoreText(v.left, v.top + mask.height(), text.width, text.height);
     }
 
     void prepareClock()
@@ -211,7 +211,7 @@ private:
         else
             clock.text.assign(u"     ");
         if (!clock.measured || !(clock.measuredText == clock.text)) {
-            clock.width = m_surface.textWidth(clock.text.view());
+            clock.width = clockTextWidth(clock.text.view());
             clock.height = m_surface.textHeight(clock.text.view());
             clock.measuredText = clock.text;
             clock.measured = true;
@@ -219,8 +219,28 @@ private:
         m_clockWidth = clock.width;
         m_clockHeight = clock.height;
         if (m_pictureShown)
-            restore(nearestInt(m_model.clockX), nearestInt(m_height - m_clockHeight),
-                    nearestInt(m_clockWidth), nearestInt(m_clockHeight));
+            restoreText(m_model.clockX, m_height - m_clockHeight, m_clockWidth, m_clockHeight);
+    }
+
+    // The clock is measured and printed a character at a time: its few
+    // characters keep their layouts, while a whole new text every second
+    // would be laid out (and allocated) anew.
+    double clockTextWidth(QStringView text) const
+    {
+        double width = 0;
+        for (qsizetype i = 0; i < text.size(); ++i)
+            width += m_surface.textWidth(text.mid(i, 1));
+        return width;
+    }
+
+    // Italic glyphs lean out of their measured box; restoring a little more
+    // than the text's width takes them away too. Nothing is drawn yet when
+    // restores run, so the extra copy covers nothing of this frame.
+    void restoreText(double x, double y, double width, double height)
+    {
+        const int lean = static_cast<int>(std::ceil(height * 0.25)) + 2;
+        restore(nearestInt(x) - lean, nearestInt(y), nearestInt(width) + 2 * lean,
+                nearestInt(height));
     }
 
     void secondPass()
@@ -340,7 +360,9 @@ private:
         moveClock();
         m_surface.currentX = m_model.clockX;
         m_surface.currentY = m_height - m_clockHeight;
-        m_surface.print(m_model.clock.text.view());
+        const QStringView text = m_model.clock.text.view();
+        for (qsizetype i = 0; i < text.size(); ++i)
+            m_surface.printInline(text.mid(i, 1));
     }
 
     FrameContext &m_c;

@@ -1,5 +1,7 @@
 #include "AquariumFixture.h"
 
+#include "platform/Conversions.h"
+
 #include <QDateTime>
 
 namespace fw::test {
@@ -242,6 +244,29 @@ TEST_F(Frames, RestoresOverAPictureLeaveNoTrail)
     // The clock is restored before it is printed again, so the picture
     // shows around it but never a ghost of an earlier text.
     EXPECT_EQ(pixel(199, 0), back);
+}
+
+TEST_F(Frames, MovingNameLabelsLeaveNoTrailOverAPicture)
+{
+    QImage picture(200, 150, QImage::Format_RGB32);
+    picture.fill(qRgb(10, 20, 30));
+    model.backgroundCopy = picture;
+    surface.bitBlt(0, 0, 200, 150, picture, 0, 0, RasterOp::SrcCopy);
+    state.settings.screenvisible = QStringLiteral("1");
+    state.settings.namevisible = QStringLiteral("1");
+    const int fish = addFish(2, 100, 40, 0, 0, 400, QStringLiteral("Wakana"));
+    frame();
+    for (int i = 0; i < 8; ++i) {
+        state.values[fish].movex = -4;
+        frame();
+    }
+    // Everything right of where the fish and its label are now is picture:
+    // no glyph that leans out of the measured label stays behind.
+    const std::uint32_t back = Surface::fromPixel(picture.pixel(0, 0));
+    const int right = state.values[fish].left + std::max(42, nearestInt(model.labels[fish].width));
+    for (int y = 30; y < 100; ++y)
+        for (int x = right + 1; x < 200; ++x)
+            ASSERT_EQ(pixel(x, y), back) << "at " << x << "," << y;
 }
 
 TEST_F(Frames, ClearRuleRemovesThePictureAfterItsTime)

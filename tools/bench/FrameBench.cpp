@@ -1,0 +1,266 @@
+// finwicks-bench [--width W] [--height H] [--fish N] [--bubbles N]
+//                [--picture | --plain] [--frames N]
+//
+// Runs animation ticks (behaviour step and frame routine) on a headless
+// surface and prints the median and 99th-percentile time per frame and the
+// heap allocations per frame. Without --fish it runs the standard set: 28
+// fish with 100 bubbles and 99 fish with 400 bubbles, each over the plain
+// background and over a full-screen picture.
+
+#include "AllocationCounter.h"
+#include "aquarium/AquariumModel.h"
+#include "aquarium/FrameRoutine.h"
+#include "aquarium/SpriteCatalogue.h"
+#include "platform/Clock.h"
+#include "platform/Random.h"
+#include "platform/Surface.h"
+#include "state/AppState.h"
+#include "state/Fish.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QStringList>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <optional>
+#include <vector>
+
+namespace {
+
+struct BenchSettings
+{
+    int width = 1920;
+    int height = 1080;
+    int fish = 28;
+    int bubbles = 100;
+    bool picture = false;
+    int frames = 2000;
+};
+
+struct BenchResult
+{
+    double medianMs = 0;
+    double p99Ms = 0;
+    double allocationsPerFrame = 0;
+    std::uint64_t maxAllocationsInAFrame = 0;
+    double liveBubbles = 0;
+};
+
+// A clock that moves 50 ms per frame, as at 20 frames a second, so tails
+// flick and the clock text changes as they would on screen.
+class SteppingClock final : public fw::Clock
+{
+public:
+    QDateTime now() const override { return m_now; }
+    void step() { m_now = m_now.addMSecs(50); }
+
+private:
+    QDateTime m_now{QDate(2026, 6, 1), QTime(10, 0, 0)};
+};
+
+QImage makePicture(int width, int height)
+{
+    QImage picture(width, height, QImage::Format_RGB32);
+    QPainter painter(&picture);
+    QLinearGradient water(0, 0, 0, height);
+    water.setColorAt(0, QColor(20, 90, 140));
+    water.setColorAt(1, QColor(5, 20, 40));
+    painter.fillRect(picture.rect(), water);
+    painter.setPen(QColor(40, 120, 60));
+    for (int x = 0; x < width; x += 37)
+        painter.drawLine(x, height, x + 20, height - 200 - (x * 7) % 150);
+    return picture;
+}
+
+void populate(fw::AppState &state, fw::Random &random, const fw::Clock &clock,
+              const BenchSettings &bench)
+{
+    const fw::ScreenSize screen{bench.width, bench.height};
+    // The starter mix, repeated until the count is reached.
+    const int species[] = {0, 0, 1, 1, 1, 2, 2, 2, 3, 4, 5};
+    for (int i = 0; state.fish.count < bench.fish; ++i)
+        fw::AddFish(state, random, clock, screen, 1, species[i % 11], 0, 0, true);
+    for (int i = 1; i <= state.fish.count; ++i) {
+        const QString name = QStringLiteral("Fish%1").arg(i, 2, 10, QLatin1Char('0'));
+        fw::SetFishField(state, i, u"name", name.leftJustified(10, u' '), false);
+        state.values[i].left = static_cast<std::int16_t>(state.fish.at(i).left());
+        state.values[i].top = static_cast<std::int16_t>(state.fish.at(i).top());
+        state.values[i].topspeed = 10;
+    }
+}
+
+void configure(fw::SettingsRecord &s, const BenchSettings &bench)
+{
+    s.screenvisible = bench.picture ? QStringLiteral("1") : QStringLiteral("0");
+    s.screenclear = QStringLiteral("0");
+    s.namevisible = QStringLiteral("1");
+    s.timevisible = QStringLiteral("1");
+    s.timestyle = QStringLiteral("00");
+    s.timeposition = QStringLiteral("00");
+    s.bubble_view = 1;
+    s.bubble_dist = 1;
+    s.bubble_initx = static_cast<std::int16_t>(bench.width / 2);
+    s.bubble_inity = static_cast<std::int16_t>(bench.height - 40);
+    s.bubble_init_rand = 1;
+    s.bubble_init_time = 0;
+    s.bubble_limity = 0;
+    s.bubble_count_max = static_cast<std::int16_t>(bench.bubbles);
+}
+
+// Starts with every bubble slot in use, spread over the height, so the
+// measurement sees a full stream from the first frame.
+void fillBubbles(fw::Bubbles &bubbles, fw::Random &random, const BenchSettings &bench)
+{
+    for (int j = 1; j <= std::min(bench.bubbles, fw::Bubbles::Capacity); ++j) {
+        fw::BubbleSlot &slot = bubbles.entries[j];
+        slot.kind = static_cast<std::int16_t>(1 + j % fw::Bubbles::KindCount);
+        slot.x = static_cast<std::int16_t>(random.next() * (bench.width - 10));
+        slot.y = static_cast<std::int16_t>(10 + random.next() * (bench.height - 60));
+    }
+}
+
+double percentile(std::vector<double> sorted, double p)
+{
+    std::sort(sorted.begin(), sorted.end());
+    const auto index = static_cast<std::size_t>(p * static_cast<double>(sorted.size() - 1));
+    return sorted[index];
+}
+
+BenchResult run(const BenchSettings &bench)
+{
+    fw::SeededRandom random(12345);
+    SteppingClock clock;
+    fw::AppState state;
+    populate(state, random, clock, bench);
+    configure(state.settings, bench);
+
+    fw::Surface surface(QSize(bench.width, bench.height));
+    surface.setForeColor(0x00ffff);
+    surface.setBackColor(0x000000);
+    surface.cls();
+    const fw::SpriteCatalogue sprites;
+    fw::AquariumModel model;
+    model.pictureStartTime = clock.now();
+    model.clockDirection = 2;
+    if (bench.picture) {
+        const QImage picture = fw::toSurfaceFormat(makePicture(bench.width, bench.height));
+        surface.bitBlt(0, 0, bench.width, bench.height, picture, 0, 0, fw::RasterOp::SrcCopy);
+        model.backgroundCopy = picture;
+    }
+    fillBubbles(model.bubbles, random, bench);
+
+    fw::FrameContext frame{state, model, surface, sprites, random, clock};
+    // Warm-up of a simulated 20 seconds: names and every clock digit get
+    // measured, caches fill.
+    for (int i = 0; i < 400; ++i) {
+        clock.step();
+        fw::runAnimationTick(frame, 50);
+        surface.clearDirty();
+    }
+
+    std::vector<double> times;
+    times.reserve(static_cast<std::size_t>(bench.frames));
+    BenchResult result;
+    std::uint64_t allocations = 0;
+    double bubbleSum = 0;
+    for (int i = 0; i < bench.frames; ++i) {
+        clock.step();
+        const auto start = std::chrono::steady_clock::now();
+        const std::uint64_t made = fw::allocationsDuring([&] { fw::runAnimationTick(frame, 50); });
+        const auto end = std::chrono::steady_clock::now();
+        surface.clearDirty();
+        times.push_back(std::chrono::duration<double, std::milli>(end - start).count());
+        allocations += made;
+        result.maxAllocationsInAFrame = std::max(result.maxAllocationsInAFrame, made);
+        bubbleSum += model.bubbles.liveCount();
+    }
+    result.medianMs = percentile(times, 0.5);
+    result.p99Ms = percentile(times, 0.99);
+    result.allocationsPerFrame = static_cast<double>(allocations) / bench.frames;
+    result.liveBubbles = bubbleSum / bench.frames;
+    return result;
+}
+
+void print(const BenchSettings &bench, const BenchResult &result)
+{
+    std::printf("%4dx%-4d %2d fish %3d bubbles (%5.1f live) %-7s  median %.3f ms  p99 %.3f ms  "
+                "allocations/frame %.3f (max %llu)\n",
+                bench.width, bench.height, bench.fish, bench.bubbles, result.liveBubbles,
+                bench.picture ? "picture" : "plain", result.medianMs, result.p99Ms,
+                result.allocationsPerFrame,
+                static_cast<unsigned long long>(result.maxAllocationsInAFrame));
+    std::fflush(stdout);
+}
+
+std::optional<int> numberAfter(const QStringList &args, int &i)
+{
+    if (i + 1 >= args.size())
+        return std::nullopt;
+    bool ok = false;
+    const int value = args[++i].toInt(&ok);
+    if (!ok || value < 0)
+        return std::nullopt;
+    return value;
+}
+
+int usage()
+{
+    std::fputs("usage: finwicks-bench [--width W] [--height H] [--fish N] [--bubbles N]\n"
+               "                      [--picture | --plain] [--frames N]\n",
+               stderr);
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    const QStringList args = QCoreApplication::arguments();
+
+    BenchSettings bench;
+    bool single = false;
+    for (int i = 1; i < args.size(); ++i) {
+        const QString &arg = args[i];
+        std::optional<int> value;
+        if (arg == u"--picture" || arg == u"--plain") {
+            bench.picture = arg == u"--picture";
+            single = true;
+            continue;
+        }
+        value = numberAfter(args, i);
+        if (!value)
+            return usage();
+        if (arg == u"--width")
+            bench.width = std::max(64, *value);
+        else if (arg == u"--height")
+            bench.height = std::max(64, *value);
+        else if (arg == u"--fish")
+            bench.fish = std::min(*value, 99), single = true;
+        else if (arg == u"--bubbles")
+            bench.bubbles = std::min(*value, 400), single = true;
+        else if (arg == u"--frames")
+            bench.frames = std::max(1, *value);
+        else
+            return usage();
+    }
+
+    if (single) {
+        print(bench, run(bench));
+        return 0;
+    }
+    for (auto [fish, bubbles] : {std::pair{28, 100}, std::pair{99, 400}}) {
+        for (bool picture : {false, true}) {
+            BenchSettings each = bench;
+            each.fish = fish;
+            each.bubbles = bubbles;
+            each.picture = picture;
+            print(each, run(each));
+        }
+    }
+    return 0;
+}
