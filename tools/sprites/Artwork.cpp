@@ -14,8 +14,11 @@ namespace {
 
 constexpr int kOversample = 4;
 
-bool save(const QImage &image, const QString &path)
+bool save(QImage image, const QString &path)
 {
+    // A fixed resolution keeps the files identical from run to run.
+    image.setDotsPerMeterX(2835);
+    image.setDotsPerMeterY(2835);
     if (image.save(path))
         return true;
     QTextStream(stderr) << "finwicks-sprites: cannot write " << path << "\n";

@@ -10,7 +10,7 @@
 #include "ContactSheet.h"
 
 #include <QDir>
-#include <QGuiApplication>
+#include <QStringList>
 #include <QTextStream>
 
 using namespace fw::sprites;
@@ -61,11 +61,11 @@ bool sharedMasksAgree(const std::vector<SpritePair> &pairs)
 
 int main(int argc, char **argv)
 {
-    // Painting needs no display; this also runs on build machines without one.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    const QStringList args = app.arguments();
+    // Only QImage and QPainter are used, which need neither a display nor
+    // an application object.
+    QStringList args;
+    for (int i = 0; i < argc; ++i)
+        args.append(QString::fromLocal8Bit(argv[i]));
     if (args.size() < 2 || args.size() > 3) {
         QTextStream(stderr) << "usage: finwicks-sprites <assets-folder> [contact-sheet.png]\n";
         return 2;
