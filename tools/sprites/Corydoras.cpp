@@ -86,7 +86,7 @@ private:
     {
         QPainterPath p(QPointF(40, 8.6));
         p.lineTo(QPointF(37, 0.6));
-        p.cubicTo(QPointF(34, 2), QPointF(31, 5), QPointF(29, 8.5));
+        p.cubicTo(QPointF(33, 0.6), QPointF(29.5, 3.6), QPointF(29, 8.5));
         p.lineTo(QPointF(30, 11));
         p.closeSubpath();
         return p;
