@@ -5,8 +5,6 @@
 
 #include <QApplication>
 
-#include <cstdio>
-
 namespace fw {
 
 namespace {
@@ -15,11 +13,8 @@ namespace {
 // with a signal, so the window only draws.
 int runHosted(StartupContext &context)
 {
-    HostWindow host(context.host.windowId);
-    if (!host.open()) {
-        std::fprintf(stderr, "finwicks: %s\n", qPrintable(host.error()));
-        return 1;
-    }
+    // Opened and checked at start-up, before anything was loaded.
+    HostWindow &host = *context.hostWindow;
     frmAquarium window(context.state, context.random, context.clock, context.control, host.size());
     context.setAquariumUnload([&window] { window.Form_Unload(); });
     host.embed(&window);

@@ -2,6 +2,7 @@
 
 #include "startup/HostCommandLine.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
@@ -121,8 +122,35 @@ void HostWindow::embed(QWidget *widget)
     widget->setGeometry(0, 0, m_size.width(), m_size.height());
     if (m_isRoot)
         keepBelowOnRoot(x11Connection(), static_cast<xcb_window_t>(widget->winId()));
+    // Whatever input reaches us anyway is dropped before the aquarium's end
+    // rules could see it: the host decides when we end.
+    qApp->installEventFilter(this);
     widget->show();
     m_pollTimer.start();
+}
+
+bool HostWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+    case QEvent::TabletPress:
+    case QEvent::TabletMove:
+    case QEvent::TabletRelease:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::ContextMenu:
+        return true;
+    default:
+        return QObject::eventFilter(watched, event);
+    }
 }
 
 void HostWindow::poll()

@@ -40,6 +40,10 @@ public:
     // before the widget is shown.
     void embed(QWidget *widget);
 
+protected:
+    // Drops every key, mouse and touch event of the program.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 signals:
     // The host window changed its size; the embedded widget has it already.
     void resized(QSize size);
