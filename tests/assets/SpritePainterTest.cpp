@@ -1,5 +1,6 @@
 #include "BmpHeader.h"
 #include "BmpWriter.h"
+#include "Catalogue.h"
 #include "Quantiser.h"
 #include "Raster.h"
 
@@ -182,6 +183,33 @@ TEST(Rendering, SoftEdgedPictureIsTransparentOutsideAndOpaqueInside)
         for (int x = 0; x < picture.width(); ++x)
             partial += qAlpha(picture.pixel(x, y)) > 0 && qAlpha(picture.pixel(x, y)) < 255;
     EXPECT_GT(partial, 10);
+}
+
+} // namespace
+
+namespace {
+
+QImage rgb(const QImage &image)
+{
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+QImage embedded(const QString &name)
+{
+    return rgb(QImage(QStringLiteral(":/sprites/%1.bmp").arg(name)));
+}
+
+// The committed pictures are what the generator paints today: a change to
+// the painting that was not followed by painting the files again shows here.
+TEST(Generator, CommittedSpritesAreWhatThePainterMakes)
+{
+    for (const SpritePair &pair : paintCatalogue(spriteCatalogue())) {
+        SCOPED_TRACE(pair.right.toStdString());
+        EXPECT_EQ(embedded(pair.right), rgb(pair.rightImage));
+        EXPECT_EQ(embedded(pair.left), rgb(pair.leftImage));
+        EXPECT_EQ(embedded(pair.rightMask), rgb(pair.rightMaskImage));
+        EXPECT_EQ(embedded(pair.leftMask), rgb(pair.leftMaskImage));
+    }
 }
 
 } // namespace
