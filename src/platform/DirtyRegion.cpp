@@ -1,13 +1,45 @@
 #include "platform/DirtyRegion.h"
 
+#include <algorithm>
+
 namespace fw {
 
 namespace {
 
-qint64 area(const QRect &rect)
+// QRect's own set operations are out of line; these run for every drawing
+// operation of a frame against every slot, so they are kept inline here.
+// Rectangles are handled by their inclusive edges, as QRect stores them.
+struct Edges
 {
-    return qint64(rect.width()) * qint64(rect.height());
-}
+    int left, top, right, bottom;
+
+    explicit Edges(const QRect &r)
+        : left(r.left()), top(r.top()), right(r.right()), bottom(r.bottom())
+    {}
+    bool contains(const Edges &o) const
+    {
+        return o.left >= left && o.right <= right && o.top >= top && o.bottom <= bottom;
+    }
+    bool intersects(const Edges &o) const
+    {
+        return o.left <= right && left <= o.right && o.top <= bottom && top <= o.bottom;
+    }
+    Edges united(const Edges &o) const
+    {
+        return Edges(std::min(left, o.left), std::min(top, o.top), std::max(right, o.right),
+                     std::max(bottom, o.bottom));
+    }
+    Edges intersected(const Edges &o) const
+    {
+        return Edges(std::max(left, o.left), std::max(top, o.top), std::min(right, o.right),
+                     std::min(bottom, o.bottom));
+    }
+    qint64 area() const { return qint64(right - left + 1) * qint64(bottom - top + 1); }
+    QRect rect() const { return QRect(QPoint(left, top), QPoint(right, bottom)); }
+
+private:
+    Edges(int l, int t, int r, int b) : left(l), top(t), right(r), bottom(b) {}
+};
 
 } // namespace
 
@@ -15,9 +47,23 @@ void DirtyRegion::add(const QRect &rect)
 {
     if (rect.isEmpty())
         return;
+    const Edges added(rect);
     for (int i = 0; i < m_count; ++i) {
-        if (m_rects[i].contains(rect))
+        if (Edges(m_rects[i]).contains(added))
             return;
+    }
+    // A sprite's restore and its draw a few pixels on overlap almost wholly:
+    // one rectangle for both saves work when the frame is shown.
+    for (int i = 0; i < m_count; ++i) {
+        const Edges slot(m_rects[i]);
+        if (!slot.intersects(added))
+            continue;
+        const Edges merged = slot.united(added);
+        const qint64 covered = slot.area() + added.area() - slot.intersected(added).area();
+        if (2 * merged.area() <= 3 * covered) {
+            m_rects[i] = merged.rect();
+            return;
+        }
     }
     if (m_count < Slots) {
         m_rects[m_count++] = rect;
@@ -28,21 +74,24 @@ void DirtyRegion::add(const QRect &rect)
     int best = 0;
     qint64 bestGrowth = -1;
     for (int i = 0; i < m_count; ++i) {
-        const qint64 growth = area(m_rects[i].united(rect)) - area(m_rects[i]);
+        const Edges slot(m_rects[i]);
+        const qint64 growth = slot.united(added).area() - slot.area();
         if (bestGrowth < 0 || growth < bestGrowth) {
             best = i;
             bestGrowth = growth;
         }
     }
-    m_rects[best] = m_rects[best].united(rect);
+    m_rects[best] = Edges(m_rects[best]).united(added).rect();
 }
 
 QRect DirtyRegion::bounds() const
 {
-    QRect result;
-    for (int i = 0; i < m_count; ++i)
-        result = result.united(m_rects[i]);
-    return result;
+    if (m_count == 0)
+        return QRect();
+    Edges result(m_rects[0]);
+    for (int i = 1; i < m_count; ++i)
+        result = result.united(Edges(m_rects[i]));
+    return result.rect();
 }
 
 } // namespace fw

@@ -70,3 +70,18 @@ TEST(DirtyRegion, MergesTheNearestRectangleSoTheRegionStaysSmall)
         area += qint64(dirty.at(i).width()) * dirty.at(i).height();
     EXPECT_EQ(area, (DirtyRegion::Slots - 1) * 100 + 22 * 10);
 }
+
+TEST(DirtyRegion, ARestoreAndTheDrawBesideItBecomeOneRectangle)
+{
+    DirtyRegion dirty;
+    dirty.add(QRect(100, 100, 42, 17)); // where the fish was
+    dirty.add(QRect(102, 101, 42, 17)); // where it is now
+    EXPECT_EQ(dirty.count(), 1);
+    EXPECT_EQ(dirty.at(0), QRect(100, 100, 44, 18));
+    // Rectangles that merely touch a corner stay apart: a union would repaint
+    // far more than changed.
+    dirty.add(QRect(143, 117, 42, 17));
+    EXPECT_EQ(dirty.count(), 2);
+    dirty.add(QRect(300, 100, 5, 5));
+    EXPECT_EQ(dirty.count(), 3);
+}

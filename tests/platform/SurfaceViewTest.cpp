@@ -2,8 +2,10 @@
 #include "platform/Screen.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScreen>
 
 #include <gtest/gtest.h>
 
@@ -90,4 +92,67 @@ TEST(Screen, SizeInPixelsAndTwips)
     EXPECT_GT(pixels.width(), 0);
     EXPECT_EQ(primaryScreenSizeInTwips(), QSizeF(pixels.width() * 15.0, pixels.height() * 15.0));
     EXPECT_EQ(twipsToPixels(8130), 542);
+}
+
+namespace {
+
+// What the window's backing store holds, i.e. what the screen shows.
+QImage grabbed(QWidget &window)
+{
+    return window.screen()
+        ->grabWindow(window.winId())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+// The same once Qt has done the repaints it was asked for (they wait for the
+// window's next update request, a timer of a frame or so).
+QImage shownInWindow(QWidget &window)
+{
+    QElapsedTimer elapsed;
+    elapsed.start();
+    while (elapsed.elapsed() < 60)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    return grabbed(window);
+}
+
+} // namespace
+
+TEST(SurfaceView, PresentsIntoTheWindowWithoutPaintingOverWidgetsAbove)
+{
+    QWidget window;
+    window.resize(100, 60);
+    auto *view = new SurfaceView(&window);
+    view->setGeometry(10, 5, 80, 50); // a centred picture
+    auto *button = new QWidget(&window);
+    button->setAutoFillBackground(true);
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::Window, QColor(0, 0, 255));
+    button->setPalette(palette);
+    button->setGeometry(50, 20, 20, 10);
+    button->hide();
+    window.show();
+    QCoreApplication::processEvents();
+
+    Surface &surface = view->surface();
+    surface.setBackColor(0x00ff00);
+    surface.cls();
+    view->present();
+    QImage shown = grabbed(window); // at once: nothing is left for Qt to do
+    ASSERT_FALSE(shown.isNull());
+    EXPECT_EQ(shown.pixel(10, 5), qRgb(0, 255, 0));
+    EXPECT_EQ(shown.pixel(89, 54), qRgb(0, 255, 0));
+    EXPECT_TRUE(surface.dirty().isEmpty());
+
+    // With the button shown over the surface, a frame under it leaves it on top.
+    button->show();
+    ASSERT_EQ(shownInWindow(window).pixel(55, 25), qRgb(0, 0, 255));
+    surface.setBackColor(0x0000ff);
+    surface.cls();
+    view->present();
+    EXPECT_EQ(grabbed(window).pixel(55, 25), qRgb(0, 0, 255)); // never painted over
+    shown = shownInWindow(window);
+    EXPECT_EQ(shown.pixel(55, 25), qRgb(0, 0, 255)); // the button
+    EXPECT_EQ(shown.pixel(15, 10), qRgb(255, 0, 0)); // the new frame
+    EXPECT_EQ(shown.pixel(40 + 10, 5), qRgb(255, 0, 0));
 }

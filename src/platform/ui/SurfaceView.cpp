@@ -1,9 +1,11 @@
 #include "platform/ui/SurfaceView.h"
 
+#include <QBackingStore>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QWindow>
 
 namespace fw {
 
@@ -33,9 +35,78 @@ void SurfaceView::present()
 {
     syncSize();
     const DirtyRegion &dirty = m_surface.dirty();
-    for (int i = 0; i < dirty.count(); ++i)
-        update(dirty.at(i));
+    if (dirty.isEmpty())
+        return;
+    if (!presentDirectly()) {
+        for (int i = 0; i < dirty.count(); ++i)
+            update(dirty.at(i));
+    }
     m_surface.clearDirty();
+}
+
+bool SurfaceView::presentDirectly()
+{
+    // Qt's own repaint of a widget costs several times what copying a few
+    // sprite-sized rectangles does, so while nothing lies over the surface the
+    // changed rectangles go straight into the window's backing store.
+    QWidget *top = window();
+    QWindow *handle = top->windowHandle();
+    QBackingStore *store = top->backingStore();
+    if (!isVisible() || !handle || !handle->isExposed() || !store || !updatesEnabled())
+        return false;
+    const QRect bounds = m_surface.dirty().bounds();
+    if (isCovered(bounds))
+        return false;
+
+    const QPoint offset = mapTo(top, QPoint(0, 0));
+    const DirtyRegion &dirty = m_surface.dirty();
+    m_region = QRegion();
+    for (int i = 0; i < dirty.count(); ++i)
+        m_region += dirty.at(i).translated(offset);
+    store->beginPaint(m_region);
+    QPaintDevice *device = store->paintDevice();
+    if (!device) {
+        store->endPaint();
+        return false;
+    }
+    {
+        QPainter painter(device);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        for (int i = 0; i < dirty.count(); ++i)
+            painter.drawImage(dirty.at(i).topLeft() + offset, m_surface.image(), dirty.at(i));
+    }
+    store->endPaint();
+    store->flush(m_region, handle);
+    return true;
+}
+
+bool SurfaceView::isCovered(const QRect &area) const
+{
+    // Our own children, and siblings stacked above us, would be painted over.
+    for (const QObject *child : children()) {
+        const auto *widget = qobject_cast<const QWidget *>(child);
+        if (widget && widget->isVisible() && !widget->isWindow() &&
+            widget->geometry().intersects(area))
+            return true;
+    }
+    const QWidget *parent = parentWidget();
+    if (!parent || isWindow())
+        return false;
+    const QRect inParent = area.translated(pos());
+    bool above = false;
+    for (const QObject *sibling : parent->children()) {
+        if (sibling == this) {
+            above = true;
+            continue;
+        }
+        const auto *widget = qobject_cast<const QWidget *>(sibling);
+        if (above && widget && widget->isVisible() && !widget->isWindow() &&
+            widget->geometry().intersects(inParent))
+            return true;
+    }
+    // Deeper down, the parent's own siblings could lie over us too: let Qt
+    // work that out.
+    return !parent->isWindow();
 }
 
 void SurfaceView::setMousePointer(MousePointer pointer)

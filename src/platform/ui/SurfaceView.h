@@ -3,6 +3,7 @@
 #include "platform/MousePointer.h"
 #include "platform/Surface.h"
 
+#include <QRegion>
 #include <QWidget>
 
 namespace fw {
@@ -50,9 +51,12 @@ protected:
 
 private:
     void syncSize();
+    bool presentDirectly();
+    bool isCovered(const QRect &area) const;
 
     Surface m_surface;
     MousePointer m_pointer = MousePointer::Default;
+    QRegion m_region;
 };
 
 } // namespace fw

@@ -1,0 +1,134 @@
+#!/usr/bin/env bash
+# Measures, in one run on one X server, the CPU that finwicks and xfishtank
+# use at the same load (28 fish, 100 bubbles, 20 frames a second), each
+# together with the X server that shows it. Also measures the bare surface
+# demo (28 sprites, no aquarium logic) shown by a widget and by a plain
+# window with a backing store, to tell presentation costs apart.
+#
+# usage: tools/cpu-compare/cpu-compare.sh [--seconds N] [--build DIR] [--display :N]
+set -euo pipefail
+
+seconds=30
+build=build
+display=:141
+while [[ $# -gt 0 ]]; do
+    case "$1" in
+    --seconds) seconds=$2; shift 2 ;;
+    --build) build=$2; shift 2 ;;
+    --display) display=$2; shift 2 ;;
+    *) echo "usage: $0 [--seconds N] [--build DIR] [--display :N]" >&2; exit 2 ;;
+    esac
+done
+cd "$(dirname "$0")/../.."
+build=$(realpath -m "$build")
+warmup=3
+ticks_per_second=$(getconf CLK_TCK)
+
+PATH=$PATH:/usr/games # where Debian puts xfishtank
+if ! command -v xfishtank >/dev/null; then
+    sudo=()
+    [[ $(id -u) -eq 0 ]] || sudo=(sudo)
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q xfishtank >/dev/null
+fi
+command -v Xvfb >/dev/null || { echo "Xvfb is missing (tools/install-deps.sh installs it)" >&2; exit 1; }
+
+work=$(mktemp -d)
+xvfb_pid=
+program_pid=
+cleanup() {
+    [[ -n $program_pid ]] && kill "$program_pid" 2>/dev/null && wait "$program_pid" 2>/dev/null
+    [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+Xvfb "$display" -screen 0 1920x1080x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+export DISPLAY=$display
+for _ in $(seq 50); do
+    xdpyinfo >/dev/null 2>&1 && break
+    sleep 0.1
+done
+xdpyinfo >/dev/null 2>&1 || { echo "Xvfb did not start on $display" >&2; exit 1; }
+
+# utime + stime of a process, in clock ticks.
+cpu_ticks() {
+    local stat
+    stat=$(cat "/proc/$1/stat" 2>/dev/null) || { echo 0; return; }
+    stat=${stat##*) }
+    read -r -a fields <<<"$stat"
+    echo $((fields[11] + fields[12]))
+}
+
+percent() { # ticks over the measured time, as a percentage of one core
+    awk -v t="$1" -v hz="$ticks_per_second" -v s="$seconds" 'BEGIN { printf "%.2f", 100 * t / (hz * s) }'
+}
+
+results=()
+# measure LABEL COMMAND... : starts the command, lets it settle, measures it
+# and the X server for the given seconds, then stops it.
+measure() {
+    local label=$1
+    shift
+    "$@" >"$work/program.log" 2>&1 &
+    program_pid=$!
+    sleep "$warmup"
+    if ! kill -0 "$program_pid" 2>/dev/null; then
+        results+=("$(printf '%-34s did not keep running (%s)' "$label" "$(tail -1 "$work/program.log")")")
+        program_pid=
+        return
+    fi
+    local p0 x0 p1 x1
+    p0=$(cpu_ticks "$program_pid")
+    x0=$(cpu_ticks "$xvfb_pid")
+    sleep "$seconds"
+    p1=$(cpu_ticks "$program_pid")
+    x1=$(cpu_ticks "$xvfb_pid")
+    kill "$program_pid" 2>/dev/null || true
+    wait "$program_pid" 2>/dev/null || true
+    program_pid=
+    local program xserver total
+    program=$(percent $((p1 - p0)))
+    xserver=$(percent $((x1 - x0)))
+    total=$(percent $((p1 - p0 + x1 - x0)))
+    results+=("$(printf '%-34s program %6s %%   X server %6s %%   total %6s %%' \
+        "$label" "$program" "$xserver" "$total")")
+    sleep 1
+}
+
+# A settings file with the first-run load: 28 fish, 100 bubbles, 50 ms.
+prepare_settings() {
+    export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime
+    mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
+    chmod 700 "$XDG_RUNTIME_DIR"
+    local ini=$XDG_CONFIG_HOME/finwicks/FINWICKS.INI
+    # The first run creates the starter fish; an orderly end writes them out.
+    "$finwicks" /s >/dev/null 2>&1 &
+    local pid=$!
+    sleep 2
+    kill -TERM "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    if [[ -f $ini ]]; then
+        sed -i -e 's/^fishmovespeed=.*/fishmovespeed=50/' \
+            -e 's/^bubble_count_max=.*/bubble_count_max=100/' \
+            -e 's/^bubble_view=.*/bubble_view=1/' "$ini"
+    fi
+}
+
+demo=$build/tools/cpu-compare/finwicks-surface-demo
+finwicks=$build/src/startup/finwicks
+echo "Measuring $seconds s each on a 1920x1080 Xvfb ($display), $(nproc) cores"
+
+if [[ -x $demo ]]; then
+    measure "surface demo, widget" "$demo"
+    measure "surface demo, QWindow+QBackingStore" "$demo" --window
+fi
+if [[ -x $finwicks ]]; then
+    prepare_settings
+    measure "finwicks /s (28 fish, 100 bubbles)" "$finwicks" /s
+else
+    results+=("finwicks is not built in $build")
+fi
+measure "xfishtank -f 28 -b 100 -r 0.05" xfishtank -f 28 -b 100 -r 0.05 -i 0.05
+
+printf '%s\n' "${results[@]}"
