@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
     googletest libgtest-dev
     fonts-noto-cjk
-    xvfb xdotool x11-utils imagemagick xscreensaver
+    xvfb xdotool x11-utils imagemagick xscreensaver libx11-dev libxfixes-dev
 )
 
 missing=()
