@@ -45,7 +45,13 @@ xdpyinfo >/dev/null 2>&1 || fail "Xvfb $DISPLAY did not start"
 APP_PID=$!
 DIALOG=$(timeout 30 xdotool search --sync --name '^Screen Finwick Configration$' | head -1)
 [[ -n "$DIALOG" ]] || fail "the configuration dialog did not open"
+for _ in $(seq 100); do
+    xwininfo -id "$DIALOG" 2>/dev/null | grep -q 'IsViewable' && break
+    sleep 0.1
+done
 sleep 1
+size=$(xwininfo -id "$DIALOG" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}')
+[[ $size == 542x397 ]] || fail "the dialog is $size, not the 542x397 the clicks below assume"
 [[ -s "$INI" ]] || fail "no settings file after the first start"
 before=$(fish_records | wc -l)
 angels_before=$(fish_records | grep -c '^f[0-9][0-9]=0' || true)
