@@ -20,7 +20,7 @@ wait_colours "$HOST_WINDOW" 40 || fail "the host window shows no fish"
 # The host handles input: moves, keys and clicks over the window end nothing.
 xdotool mousemove --window "$HOST_WINDOW" 100 100 mousemove --window "$HOST_WINDOW" 250 200
 xdotool mousemove --window "$HOST_WINDOW" 30 30 click 3 click 1
-xdotool key --window "$HOST_WINDOW" a Escape
+xdotool key --window "$HOST_WINDOW" a Escape 2>/dev/null
 sleep 1
 running "$saver" || fail "finwicks ended on input that belongs to the host"
 
@@ -42,4 +42,16 @@ status=$?
 set -e
 [[ $status -eq 1 ]] || fail "a missing window gave status $status"
 [[ "$message" == *"0x7ffffff"* ]] || fail "no message for a missing window: $message"
+# The host closes its window without stopping us: we end and save.
+make_host_window 300x200+0+0 "closing host"
+host_process=$LAST_PID
+spawn "$FINWICKS" --window-id "$HOST_WINDOW"
+saver=$LAST_PID
+wait_child_size "$HOST_WINDOW" 300x200 || fail "nothing drawn in the second host window"
+sleep 1
+records_before=$(fish_records)
+kill -TERM "$host_process"
+wait_end "$saver" 3 || fail "finwicks outlived its host window"
+ini_is_whole "$INI" || fail "the settings file is broken"
+[[ "$(fish_records)" != "$records_before" ]] || fail "no save when the host window went"
 echo PASS
