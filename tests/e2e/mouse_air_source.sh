@@ -9,14 +9,15 @@ FISH=$(fish_record 4 Nemo 200 1 400 670)
 # Shows the buttons with a counting move and clicks Air, the leftmost of the
 # three at the top right (found by its colour on the black tank).
 press_air() {
-    xdotool mousemove 600 300
-    sleep 0.2
-    xdotool mousemove 610 310
-    sleep 0.6
-    local file edge
-    file=$(shot air-buttons)
-    edge=$(convert "$file" -crop 424x1+600+8 +repage -threshold 10% txt:- |
-        awk -F'[,:]' '/#FFFFFF|white/ && !found {print $1; found = 1}')
+    local file edge= i
+    for i in 1 2 3 4 5; do
+        xdotool mousemove $((580 + 10 * i)) $((280 + 10 * i))
+        sleep 0.5
+        file=$(shot air-buttons)
+        edge=$(convert "$file" -crop 424x1+600+8 +repage -threshold 10% txt:- |
+            awk -F'[,:]' '/#FFFFFF|white/ && !found {print $1; found = 1}')
+        [[ -n "$edge" ]] && break
+    done
     [[ -n "$edge" ]] || fail "no buttons at the top right"
     xdotool mousemove $((600 + edge + 8)) 8
     sleep 0.2
