@@ -60,10 +60,10 @@ public:
         painter.setBrush(Qt::NoBrush);
         painter.drawPath(curve(QPointF(45, 11), QPointF(42, 16), QPointF(42, 22), QPointF(44, 27)));
 
-        const double radius = pose.young ? 3.2 : 2.5;
+        const double radius = pose.young ? 3.8 : 2.6;
         paintEye(painter, QPointF(pose.young ? 50 : 50.5, 14.4), radius,
                  {m_colours.eye, m_colours.arc ? QColor(12, 12, 14) : QColor(150, 10, 24),
-                  m_colours.arc ? QColor(60, 56, 50) : QColor(230, 150, 150)},
+                  m_colours.arc ? QColor(120, 104, 70) : QColor(230, 150, 150)},
                  pose.lightFromHead ? 1 : -1);
     }
 
@@ -205,7 +205,7 @@ std::unique_ptr<FishArt> makeCorydorasArcuatus()
 {
     return std::make_unique<Corydoras>(CorydorasColours{
         QColor(196, 178, 138), QColor(228, 214, 180), QColor(244, 238, 220), QColor(150, 132, 100),
-        QColor(150, 146, 132), QColor(200, 190, 150), QColor(190, 176, 150), true});
+        QColor(150, 146, 132), QColor(236, 206, 120), QColor(190, 176, 150), true});
 }
 
 std::unique_ptr<FishArt> makeAlbinoCorydoras()

@@ -74,8 +74,8 @@ public:
         painter.setPen(QPen(QColor(236, 240, 246), 0.7 * pose.px));
         painter.drawPath(curve(QPointF(49, 15), QPointF(42, 9), QPointF(35, 5), QPointF(27, 2.5)));
 
-        paintEye(painter, QPointF(pose.young ? 50.5 : 51, 9.5), pose.young ? 4.4 : 3.4,
-                 {QColor(170, 176, 180), QColor(10, 10, 12), QColor(70, 74, 80)},
+        paintEye(painter, QPointF(pose.young ? 50.5 : 51, 9.5), pose.young ? 4.8 : 3.4,
+                 {QColor(226, 230, 234), QColor(10, 10, 12), QColor(60, 64, 70)},
                  pose.lightFromHead ? 1 : -1);
         painter.setPen(QPen(QColor(60, 60, 66), 0.7 * pose.px));
         painter.drawLine(QPointF(59.6, 4.2), QPointF(56.5, 6.2));
