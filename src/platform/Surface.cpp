@@ -121,6 +121,8 @@ void Surface::resize(QSize size)
     if (!m_image.isNull() && size == m_image.size())
         return;
     endPainting();
+    m_inkedKnown = false;
+    m_inked.clear();
     if (size.isEmpty()) {
         m_image = QImage();
         m_dirty.clear();
@@ -169,6 +171,13 @@ QPainter &Surface::painter()
 void Surface::markDirty(const QRect &rect)
 {
     m_dirty.add(rect.intersected(m_image.rect()));
+    markInked(rect);
+}
+
+void Surface::markInked(const QRect &rect)
+{
+    if (m_inkedKnown)
+        m_inked.add(rect.intersected(m_image.rect()));
 }
 
 void Surface::markAllDirty()
@@ -234,7 +243,20 @@ void Surface::cls()
     currentY = 0;
     if (m_image.isNull())
         return;
-    fill(0, 0, m_image.width(), m_image.height());
+    if (m_inkedKnown && m_inkedBack == m_backColor) {
+        const DirtyRegion inked = m_inked;
+        m_inkedKnown = false; // the refills below add nothing to it
+        for (int i = 0; i < inked.count(); ++i) {
+            const QRect &rect = inked.at(i);
+            fill(rect.x(), rect.y(), rect.width(), rect.height());
+        }
+    } else {
+        m_inkedKnown = false;
+        fill(0, 0, m_image.width(), m_image.height());
+    }
+    m_inked.clear();
+    m_inkedBack = m_backColor;
+    m_inkedKnown = true;
 }
 
 void Surface::fill(int x, int y, int w, int h)

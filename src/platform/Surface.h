@@ -56,7 +56,9 @@ public:
     // outside either image is read or written.
     void bitBlt(int dx, int dy, int w, int h, const QImage &source, int sx, int sy, RasterOp op);
     // Fills the whole surface with the background colour and moves the print
-    // position to the top-left corner.
+    // position to the top-left corner. Only what was drawn since the last
+    // wipe in the same colour is filled (and marked changed): the rest
+    // already has that colour.
     void cls();
     // Fills a rectangle with the background colour (clipped).
     void fill(int x, int y, int w, int h);
@@ -116,6 +118,7 @@ private:
     void endPainting();
     std::uint32_t *writablePixels();
     void markDirty(const QRect &rect);
+    void markInked(const QRect &rect);
 
     QImage m_image;
     std::uint32_t m_foreColor = 0;
@@ -123,6 +126,12 @@ private:
     QFont m_font;
     QFontMetricsF m_metrics;
     DirtyRegion m_dirty;
+    // Where pixels may differ from m_inkedBack since the last full wipe, so
+    // that a wipe over a plain background refills (and repaints) only what
+    // was drawn since, not the whole screen. Unknown after a resize.
+    DirtyRegion m_inked;
+    std::uint32_t m_inkedBack = 0;
+    bool m_inkedKnown = false;
     // Kept across calls: making a painter or laying out a text costs heap
     // allocations, and the aquarium prints on every frame.
     std::unique_ptr<QPainter> m_painter;

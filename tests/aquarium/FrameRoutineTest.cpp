@@ -269,6 +269,28 @@ TEST_F(Frames, MovingNameLabelsLeaveNoTrailOverAPicture)
             ASSERT_EQ(pixel(x, y), back) << "at " << x << "," << y;
 }
 
+TEST_F(Frames, PlainBackgroundWipesAndRepaintsOnlyWhatWasDrawn)
+{
+    const int fish = addFish(2, 20, 40, 4);
+    frame();
+    surface.clearDirty();
+    frame();
+    // Only around the fish (old and new place) and the clock, not the tank.
+    int changed = 0;
+    for (int i = 0; i < surface.dirty().count(); ++i)
+        changed += surface.dirty().at(i).width() * surface.dirty().at(i).height();
+    EXPECT_LT(changed, 200 * 150 / 8);
+    for (int x = 20; x < 28; ++x)
+        EXPECT_EQ(pixel(x, 45), 0u) << x; // the old place is wiped
+    EXPECT_EQ(state.values[fish].left, 28);
+
+    // A new background colour fills the whole tank on the next wipe.
+    surface.setBackColor(0x0000ff);
+    frame();
+    EXPECT_EQ(pixel(0, 0), 0x0000ffu);
+    EXPECT_EQ(pixel(199, 149 - 30), 0x0000ffu);
+}
+
 TEST_F(Frames, ClearRuleRemovesThePictureAfterItsTime)
 {
     QImage picture(200, 150, QImage::Format_RGB32);
