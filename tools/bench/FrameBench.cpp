@@ -9,6 +9,7 @@
 
 #include "AllocationCounter.h"
 #include "aquarium/AquariumModel.h"
+#include "aquarium/Behaviour.h"
 #include "aquarium/FrameRoutine.h"
 #include "aquarium/SpriteCatalogue.h"
 #include "platform/Clock.h"
@@ -46,6 +47,9 @@ struct BenchResult
     double allocationsPerFrame = 0;
     std::uint64_t maxAllocationsInAFrame = 0;
     double liveBubbles = 0;
+    // The behaviour step on its own (it runs on about one tick in four).
+    double behaviourMedianMs = 0;
+    std::uint64_t behaviourAllocations = 0;
 };
 
 // A clock that moves 50 ms per frame, as at 20 frames a second, so tails
@@ -180,17 +184,28 @@ BenchResult run(const BenchSettings &bench)
     result.p99Ms = percentile(times, 0.99);
     result.allocationsPerFrame = static_cast<double>(allocations) / bench.frames;
     result.liveBubbles = bubbleSum / bench.frames;
+
+    times.clear();
+    for (int i = 0; i < bench.frames; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        result.behaviourAllocations +=
+            fw::allocationsDuring([&] { fw::runBehaviourStep(state, random, 0, surface.width()); });
+        const auto end = std::chrono::steady_clock::now();
+        times.push_back(std::chrono::duration<double, std::milli>(end - start).count());
+    }
+    result.behaviourMedianMs = percentile(times, 0.5);
     return result;
 }
 
 void print(const BenchSettings &bench, const BenchResult &result)
 {
-    std::printf("%4dx%-4d %2d fish %3d bubbles (%5.1f live) %-7s  median %.3f ms  p99 %.3f ms  "
-                "allocations/frame %.3f (max %llu)\n",
-                bench.width, bench.height, bench.fish, bench.bubbles, result.liveBubbles,
-                bench.picture ? "picture" : "plain", result.medianMs, result.p99Ms,
-                result.allocationsPerFrame,
-                static_cast<unsigned long long>(result.maxAllocationsInAFrame));
+    std::printf(
+        "%4dx%-4d %2d fish %3d bubbles (%5.1f live) %-7s  median %.3f ms  p99 %.3f ms  "
+        "allocations/frame %.3f (max %llu)  behaviour step %.4f ms, %llu allocations\n",
+        bench.width, bench.height, bench.fish, bench.bubbles, result.liveBubbles,
+        bench.picture ? "picture" : "plain", result.medianMs, result.p99Ms,
+        result.allocationsPerFrame, static_cast<unsigned long long>(result.maxAllocationsInAFrame),
+        result.behaviourMedianMs, static_cast<unsigned long long>(result.behaviourAllocations));
     std::fflush(stdout);
 }
 
