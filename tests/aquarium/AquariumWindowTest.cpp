@@ -1,0 +1,186 @@
+#include "aquarium/ui/frmAquarium.h"
+#include "platform/ProgramControl.h"
+#include "platform/Random.h"
+#include "platform/ui/SurfaceView.h"
+#include "state/AppState.h"
+#include "support/FixedClock.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace fw::test {
+namespace {
+
+class CountingControl final : public ProgramControl
+{
+public:
+    void EndProgram() override { ++ended; }
+    void HideMouseCursor() override { ++hidden; }
+    void ShowMouseCursor() override { ++shown; }
+    int ended = 0;
+    int hidden = 0;
+    int shown = 0;
+};
+
+class AquariumWindow : public ::testing::Test
+{
+protected:
+    AquariumWindow()
+    {
+        state.settingsPath = dir.filePath(QStringLiteral("FINWICKS.INI"));
+        SettingsRecord &s = state.settings;
+        s.endpattern = QStringLiteral("2");
+        s.date = QStringLiteral("2020/01/01");
+        s.fishmovespeed = QStringLiteral("50");
+        s.forecolor = QStringLiteral("16777215");
+        s.backcolor = QStringLiteral("not a colour");
+        s.screenvisible = QStringLiteral("0");
+        s.bubble_view = 0;
+        window = std::make_unique<frmAquarium>(state, random, clock, control, QSize(640, 480));
+    }
+
+    QTemporaryDir dir;
+    AppState state;
+    SeededRandom random{7};
+    FixedClock clock;
+    CountingControl control;
+    std::unique_ptr<frmAquarium> window;
+};
+
+TEST_F(AquariumWindow, ButtonsSitRightAlignedAtTheTopAndStartHidden)
+{
+    QPushButton *exit = window->exitButton();
+    QPushButton *config = window->configButton();
+    QPushButton *air = window->airButton();
+    EXPECT_EQ(exit->text(), u"EXIT");
+    EXPECT_EQ(config->text(), u"Configration");
+    EXPECT_EQ(air->text(), u"Air");
+    EXPECT_EQ(exit->toolTip(), u"スクリーンセーバーを終了します");
+    EXPECT_EQ(config->toolTip(), u"各種の設定を行います");
+    EXPECT_EQ(air->toolTip(),
+              u"泡の出る位置を指定します（時計をクリックすると時計から泡が出ます）");
+    EXPECT_EQ(exit->geometry().right() + 1, 640);
+    EXPECT_EQ(config->geometry().right() + 1, exit->x());
+    EXPECT_EQ(air->geometry().right() + 1, config->x());
+    for (QPushButton *button : {exit, config, air}) {
+        EXPECT_EQ(button->y(), 0);
+        EXPECT_TRUE(button->isHidden());
+    }
+    EXPECT_EQ(window->geometry(), QRect(0, 0, 640, 480));
+    EXPECT_EQ(window->windowTitle(), QString());
+    // An unreadable colour setting falls back to black; the window opens.
+    EXPECT_EQ(window->pictureScreen()->surface().backColor(), 0u);
+    EXPECT_EQ(window->pictureScreen()->surface().foreColor(), 0xffffffu);
+}
+
+TEST_F(AquariumWindow, CountingMoveShowsButtonsUntilTheInformationTimerFires)
+{
+    window->PictureScreen_MouseMove(100, 100);
+    EXPECT_TRUE(window->exitButton()->isHidden());
+    window->PictureScreen_MouseMove(102, 98);
+    EXPECT_TRUE(window->exitButton()->isHidden());
+    window->PictureScreen_MouseMove(105, 98);
+    EXPECT_FALSE(window->exitButton()->isHidden());
+    EXPECT_FALSE(window->airButton()->isHidden());
+    EXPECT_EQ(control.shown, 1);
+    EXPECT_TRUE(window->informationTimerRunning());
+
+    window->Timer_InformationClear_Timer();
+    EXPECT_TRUE(window->exitButton()->isHidden());
+    EXPECT_TRUE(window->configButton()->isHidden());
+    EXPECT_EQ(control.hidden, 1);
+    EXPECT_FALSE(window->informationTimerRunning());
+    EXPECT_EQ(control.ended, 0);
+}
+
+TEST_F(AquariumWindow, CountingMoveEndsUnderPatternZero)
+{
+    state.settings.endpattern = QStringLiteral("0");
+    window->PictureScreen_MouseMove(100, 100);
+    window->PictureScreen_MouseMove(100, 103);
+    EXPECT_EQ(control.ended, 1);
+    EXPECT_TRUE(window->exitButton()->isHidden());
+}
+
+TEST_F(AquariumWindow, KeysAndOtherButtonsEnd)
+{
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+    QCoreApplication::sendEvent(window.get(), &key);
+    EXPECT_EQ(control.ended, 1);
+    window->PictureScreen_MouseDown(Qt::RightButton, 10, 10);
+    EXPECT_EQ(control.ended, 2);
+    window->exitButton()->click();
+    EXPECT_EQ(control.ended, 3);
+}
+
+TEST_F(AquariumWindow, ConfigrationPausesStoresTheIntervalAndOpensTheDialog)
+{
+    window->PictureScreen_GotFocus();
+    EXPECT_EQ(window->animationInterval(), 50);
+    window->PictureScreen_MouseMove(100, 100);
+    window->PictureScreen_MouseMove(200, 100);
+    ASSERT_TRUE(window->informationTimerRunning());
+
+    int opened = 0;
+    int intervalWhileOpen = -1;
+    window->setConfigurationOpener([&] {
+        ++opened;
+        intervalWhileOpen = window->animationInterval();
+        window->setAnimationInterval(state.savedInterval); // as the dialog does
+    });
+    window->configButton()->click();
+    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(state.savedInterval, 50);
+    EXPECT_EQ(intervalWhileOpen, 0);
+    EXPECT_FALSE(window->informationTimerRunning());
+    EXPECT_FALSE(window->exitButton()->isHidden()); // the buttons stay as they are
+    EXPECT_EQ(window->animationInterval(), 50);
+}
+
+TEST_F(AquariumWindow, AirPicksThePointerByTheRandomSetting)
+{
+    window->airButton()->click();
+    EXPECT_TRUE(window->model().airPlacement);
+    EXPECT_EQ(window->pictureScreen()->mousePointer(), MousePointer::CrossHair);
+    state.settings.bubble_init_rand = 1;
+    window->airButton()->click();
+    EXPECT_EQ(window->pictureScreen()->mousePointer(), MousePointer::UpArrow);
+}
+
+TEST_F(AquariumWindow, PausedTimerDrawsNothing)
+{
+    window->PictureScreen_GotFocus();
+    window->setAnimationInterval(0);
+    Surface &surface = window->pictureScreen()->surface();
+    surface.clearDirty();
+    window->Timer_FishMove_Timer();
+    EXPECT_TRUE(surface.dirty().isEmpty());
+}
+
+TEST_F(AquariumWindow, UnloadStopsReleasesAndSavesOnce)
+{
+    window->PictureScreen_GotFocus();
+    ASSERT_FALSE(window->model().backgroundCopy.isNull());
+    window->Form_Unload();
+    EXPECT_EQ(window->animationInterval(), 0);
+    EXPECT_TRUE(window->model().backgroundCopy.isNull());
+    EXPECT_TRUE(QFile::exists(state.settingsPath));
+    QFile::remove(state.settingsPath);
+    window->Form_Unload();
+    EXPECT_FALSE(QFile::exists(state.settingsPath));
+}
+
+TEST_F(AquariumWindow, ApplyColoursReachesTheSurfaceAtOnce)
+{
+    window->applyColours(0x123456, 0x654321);
+    EXPECT_EQ(window->pictureScreen()->surface().foreColor(), 0x123456u);
+    EXPECT_EQ(window->pictureScreen()->surface().backColor(), 0x654321u);
+}
+
+} // namespace
+} // namespace fw::test
