@@ -99,7 +99,10 @@ QStringList mountedFileSystems()
     QStringList mounts;
     for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
         const QString root = volume.rootPath();
-        if (!root.isEmpty() && root != QLatin1String("/") && !mounts.contains(root))
+        // A file mounted on its own is no place to look for pictures.
+        if (root.isEmpty() || root == QLatin1String("/") || !QFileInfo(root).isDir())
+            continue;
+        if (!mounts.contains(root))
             mounts.append(root);
     }
     mounts.sort();
