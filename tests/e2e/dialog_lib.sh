@@ -76,7 +76,7 @@ cancel() { click 487 372; }
 
 wait_closed() {
     local i
-    for i in $(seq 100); do
+    for i in $(seq 200); do
         kill -0 "$app_pid" 2>/dev/null || break
         sleep 0.1
     done
