@@ -109,8 +109,6 @@ std::optional<QString> committedText(const SetupRow &row, const ControlReader &c
         if (!waterChanged)
             return std::nullopt;
         return dateText(clock);
-    case CommitAs::Unchanged:
-        return std::nullopt;
     default:
         break;
     }

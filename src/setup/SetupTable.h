@@ -33,7 +33,6 @@ enum class CommitAs
     ThreeDigits,
     Text,      // as typed
     WaterDate, // today, only after a water change
-    Unchanged,
 };
 
 // One row of the dialog's loading and commit table.

@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include <cstdint>
+
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
