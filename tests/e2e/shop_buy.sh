@@ -71,11 +71,11 @@ done
 click 466 298 # 飼う
 
 click 300 20 # 魚の管理: the first fish is selected
-click 419 90 # the name box
+click 450 86 # the name box
 xdotool key --window "$DIALOG" ctrl+a
 xdotool type --window "$DIALOG" --delay 50 Nemo
 sleep 0.3
-click 473 90 # 変更
+click 467 155 # 変更
 
 click 392 370 # OK
 for _ in $(seq 100); do

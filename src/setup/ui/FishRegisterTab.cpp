@@ -32,7 +32,7 @@ FishRegisterTab::FishRegisterTab(AppState &state, Random &, const Clock &clock, 
 {
     setFont(uiFont());
     // A narrow side column leaves the list room for every header column.
-    constexpr int sideWidth = 150;
+    constexpr int sideWidth = 134;
     QGroupBox *nameChange = buildNameChange();
     QGroupBox *detail = buildDetail();
     nameChange->setFixedWidth(sideWidth);
@@ -90,11 +90,16 @@ QGroupBox *FishRegisterTab::buildNameChange()
     m_newName->installEventFilter(this);
 
     auto *layout = new QGridLayout(frame);
-    layout->addWidget(m_newName, 0, 0);
-    layout->addWidget(change, 0, 1);
+    layout->setContentsMargins(8, 4, 8, 8);
+    layout->setSpacing(4);
+    // The box takes the column's whole width, so a name of ten cells shows
+    // whole; the button sits under it.
+    layout->addWidget(m_newName, 0, 0, 1, 2);
     QLabel *hint = fixedLabel("全角５文字 半角10文字以内", frame);
     hint->setWordWrap(true);
     layout->addWidget(hint, 1, 0, 1, 2);
+    layout->addWidget(change, 2, 1);
+    layout->setColumnStretch(0, 1);
     return frame;
 }
 
@@ -114,6 +119,8 @@ QGroupBox *FishRegisterTab::buildDetail()
     family->hide();
 
     auto *layout = new QGridLayout(frame);
+    layout->setContentsMargins(8, 4, 8, 8);
+    layout->setSpacing(4);
     layout->addWidget(fixedLabel("親：", frame), 0, 0);
     layout->addWidget(fixedLabel("不明", frame), 0, 1);
     layout->addWidget(fixedLabel("病気：", frame), 1, 0);

@@ -18,7 +18,7 @@ public:
     virtual bool askYesNo(QWidget *parent, const QString &title, const QString &text) = 0;
 };
 
-// Modal message boxes with Japanese button captions.
+// The program's own modal message boxes.
 class FishShopMessageBoxes final : public FishShopMessages
 {
 public:
