@@ -78,7 +78,7 @@ sleep 0.3
 click 467 155 # 変更
 
 click 392 370 # OK
-for _ in $(seq 100); do
+for _ in $(seq 300); do # a sanitized build saves more slowly
     kill -0 "$APP_PID" 2>/dev/null || break
     sleep 0.1
 done
