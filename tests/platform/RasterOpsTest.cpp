@@ -259,3 +259,36 @@ TEST(RasterOps, AWriteNeverChangesACopyTakenBefore)
     EXPECT_EQ(before.pixel(1, 1) & 0xffffffu, Grey);
     EXPECT_EQ(colour(surface, 1, 1), 0xffffffu);
 }
+
+TEST(RasterOps, ClsOverAPlainSurfaceWipesAndMarksOnlyWhatWasDrawn)
+{
+    const QImage sprite = numbered(4, 3);
+    Surface surface(QSize(40, 30));
+    surface.setBackColor(0x102030);
+    surface.cls();
+    surface.bitBlt(5, 6, 4, 3, sprite, 0, 0, RasterOp::SrcCopy);
+    surface.currentX = 20;
+    surface.currentY = 10;
+    surface.print(u"x");
+    surface.clearDirty();
+
+    surface.cls();
+    const QRgb back = Surface::toPixel(0x102030);
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 40; ++x)
+            ASSERT_EQ(surface.image().pixel(x, y), back) << x << "," << y;
+    EXPECT_TRUE(surface.dirty().bounds().contains(QRect(5, 6, 4, 3)));
+    EXPECT_FALSE(surface.dirty().bounds().contains(QRect(0, 0, 40, 30)));
+
+    // A new background colour must reach every pixel.
+    surface.clearDirty();
+    surface.setBackColor(0x000000);
+    surface.cls();
+    EXPECT_EQ(surface.dirty().bounds(), QRect(0, 0, 40, 30));
+    EXPECT_EQ(surface.image().pixel(39, 29), qRgb(0, 0, 0));
+
+    // Nothing drawn: nothing to repaint.
+    surface.clearDirty();
+    surface.cls();
+    EXPECT_TRUE(surface.dirty().isEmpty());
+}
