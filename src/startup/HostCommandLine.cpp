@@ -19,6 +19,12 @@ bool isOneOf(const QString &argument, const char *name)
     return argument == single || argument == QLatin1Char('-') + single;
 }
 
+bool isWindowIdEquals(const QString &argument)
+{
+    return argument.startsWith(QLatin1String("--window-id=")) ||
+           argument.startsWith(QLatin1String("-window-id="));
+}
+
 HostRequest invalid(const QString &why)
 {
     return {HostMode::Invalid, 0, why};
@@ -65,36 +71,35 @@ HostRequest parseHostArguments(const QStringList &arguments, const QString &xscr
     if (isOneOf(first, "help"))
         return arguments.size() == 1 ? HostRequest{HostMode::Help, 0, {}}
                                      : invalid(QStringLiteral("--help takes no arguments"));
+    if (!isOneOf(first, "root") && !isOneOf(first, "window-id") && !isWindowIdEquals(first))
+        return {};
 
-    if (isOneOf(first, "root")) {
-        if (arguments.size() != 1)
-            return invalid(
-                QStringLiteral("unknown argument after --root: \"%1\"").arg(arguments[1]));
-        if (xscreensaverWindow.isEmpty())
-            return {HostMode::Root, 0, {}};
-        return windowRequest(HostMode::Root, xscreensaverWindow,
-                             QStringLiteral("XSCREENSAVER_WINDOW"));
-    }
-
-    if (isOneOf(first, "window-id")) {
-        if (arguments.size() < 2)
+    // Hosts combine the two: a settings preview may add --window-id to the
+    // configured "--root". The window named on the command line wins.
+    std::optional<QStringView> windowId;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
+        if (isOneOf(argument, "root"))
+            continue;
+        std::optional<QStringView> value;
+        if (isWindowIdEquals(argument))
+            value = QStringView(argument).mid(argument.indexOf(QLatin1Char('=')) + 1);
+        else if (isOneOf(argument, "window-id") && i + 1 < arguments.size())
+            value = QStringView(arguments[++i]);
+        else if (isOneOf(argument, "window-id"))
             return invalid(QStringLiteral("--window-id needs a window number"));
-        if (arguments.size() > 2)
-            return invalid(
-                QStringLiteral("unknown argument after --window-id: \"%1\"").arg(arguments[2]));
-        return windowRequest(HostMode::WindowId, arguments[1], QStringLiteral("--window-id"));
+        else
+            return invalid(QStringLiteral("unknown argument: \"%1\"").arg(argument));
+        if (windowId)
+            return invalid(QStringLiteral("--window-id given twice"));
+        windowId = value;
     }
 
-    const QString windowIdEquals = QStringLiteral("--window-id=");
-    if (first.startsWith(windowIdEquals) || first.startsWith(windowIdEquals.mid(1))) {
-        if (arguments.size() != 1)
-            return invalid(
-                QStringLiteral("unknown argument after --window-id: \"%1\"").arg(arguments[1]));
-        const QStringView value = QStringView(first).mid(first.indexOf(QLatin1Char('=')) + 1);
-        return windowRequest(HostMode::WindowId, value, QStringLiteral("--window-id"));
-    }
-
-    return {};
+    if (windowId)
+        return windowRequest(HostMode::WindowId, *windowId, QStringLiteral("--window-id"));
+    if (xscreensaverWindow.isEmpty())
+        return {HostMode::Root, 0, {}};
+    return windowRequest(HostMode::Root, xscreensaverWindow, QStringLiteral("XSCREENSAVER_WINDOW"));
 }
 
 QString usageText()

@@ -83,6 +83,7 @@ TEST(HostArgumentsTest, RootWithABrokenHostWindowEndsAtOnce)
         EXPECT_TRUE(request.error.contains("XSCREENSAVER_WINDOW"));
     }
     EXPECT_EQ(parse({"--root", "--fps"}).mode, HostMode::Invalid);
+    EXPECT_EQ(parse({"--root", "--root"}).mode, HostMode::Root);
 }
 
 TEST(HostArgumentsTest, WindowIdTakesTheNextArgumentOrAnEqualsSign)
@@ -96,6 +97,19 @@ TEST(HostArgumentsTest, WindowIdTakesTheNextArgumentOrAnEqualsSign)
     }
 }
 
+TEST(HostArgumentsTest, APreviewsWindowIdWinsOverRoot)
+{
+    for (const QStringList &arguments :
+         {QStringList{"--root", "--window-id", "0x2a"}, QStringList{"--window-id", "42", "-root"},
+          QStringList{"-root", "--window-id=0x2A"}}) {
+        const HostRequest request = parse(arguments, "0x99");
+        EXPECT_EQ(request.mode, HostMode::WindowId) << arguments.join(' ').toStdString();
+        EXPECT_EQ(request.windowId, 42u);
+    }
+    EXPECT_EQ(parse({"--root", "--window-id", "0x2a"}, "garbage").mode, HostMode::WindowId)
+        << "XSCREENSAVER_WINDOW does not matter when the window is named";
+}
+
 TEST(HostArgumentsTest, BadWindowIdsEndAtOnce)
 {
     for (const QStringList &arguments :
@@ -103,7 +117,9 @@ TEST(HostArgumentsTest, BadWindowIdsEndAtOnce)
           QStringList{"--window-id", "abc"}, QStringList{"--window-id", "0"},
           QStringList{"--window-id", "-12"}, QStringList{"--window-id", "0x10", "extra"},
           QStringList{"--window-id="}, QStringList{"--window-id=12", "13"},
-          QStringList{"-window-id", "5000000000"}}) {
+          QStringList{"-window-id", "5000000000"}, QStringList{"--root", "--window-id"},
+          QStringList{"--window-id", "1", "--window-id", "2"},
+          QStringList{"--window-id", "--root"}}) {
         const HostRequest request = parse(arguments);
         EXPECT_EQ(request.mode, HostMode::Invalid) << arguments.join(' ').toStdString();
         EXPECT_FALSE(request.error.isEmpty());
