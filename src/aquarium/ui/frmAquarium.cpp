@@ -143,8 +143,10 @@ void frmAquarium::layOutButtons()
 
 void frmAquarium::showOverScreen()
 {
-    // Placed by hand: without a window manager nobody else would.
+    // Placed by hand, since without a window manager nobody else would; a
+    // window manager learns from the full-screen state to keep panels below.
     setGeometry(0, 0, m_screen.width(), m_screen.height());
+    setWindowState(windowState() | Qt::WindowFullScreen);
     show();
     raise();
     activateWindow();
