@@ -30,7 +30,7 @@ void switchPictureOff(SettingsRecord &settings, bool forgetFile)
 
 // The picture the settings ask for, or a null image with the setting switched
 // off when the file is missing, empty, undecodable or too large to load.
-QImage loadBackgroundPicture(SettingsRecord &settings)
+LoadedPicture loadBackgroundPicture(SettingsRecord &settings, QSize screen)
 {
     if (settings.screenvisible != u"1")
         return {};
@@ -38,7 +38,7 @@ QImage loadBackgroundPicture(SettingsRecord &settings)
         switchPictureOff(settings, true);
         return {};
     }
-    QImage picture = loadPicture(settings.screenbitmap);
+    LoadedPicture picture = loadPicture(settings.screenbitmap, screen);
     if (picture.isNull())
         switchPictureOff(settings, true);
     return picture;
@@ -86,8 +86,9 @@ QRect prepareBackground(AppState &state, AquariumModel &model, Surface &surface,
     call(hooks.showCover);
     surface.cls();
 
-    const QImage picture = loadBackgroundPicture(settings);
-    const BackgroundLayout layout = layoutBackground(picture.size(), screen);
+    const LoadedPicture loaded = loadBackgroundPicture(settings, screen);
+    const QImage &picture = loaded.image;
+    const BackgroundLayout layout = layoutBackground(loaded.size, screen);
     surface.resize(layout.surface.size());
     surface.cls();
     call(hooks.placeSurface, layout.surface);

@@ -18,6 +18,11 @@ bool sizeAcceptable(QSize size)
     return qint64(size.width()) * size.height() * 4 <= MaxPictureBytes;
 }
 
+QRect topLeftPart(QSize picture, QSize within)
+{
+    return QRect(QPoint(0, 0), picture.boundedTo(within));
+}
+
 } // namespace
 
 bool pictureFileUsable(const QString &path)
@@ -28,7 +33,7 @@ bool pictureFileUsable(const QString &path)
     return info.isFile() && info.size() >= 1;
 }
 
-QImage loadPicture(const QString &path)
+LoadedPicture loadPicture(const QString &path, QSize within)
 {
     if (!pictureFileUsable(path))
         return {};
@@ -40,13 +45,25 @@ QImage loadPicture(const QString &path)
     reader.setAutoTransform(false);
     if (!reader.canRead())
         return {};
-    if (reader.supportsOption(QImageIOHandler::Size) && !sizeAcceptable(reader.size()))
-        return {};
+    QSize declared;
+    if (reader.supportsOption(QImageIOHandler::Size)) {
+        declared = reader.size();
+        if (!sizeAcceptable(declared))
+            return {};
+        if (!within.isEmpty() && !topLeftPart(declared, within).size().isEmpty())
+            reader.setClipRect(topLeftPart(declared, within));
+    }
 
     QImage picture;
-    if (!reader.read(&picture) || picture.isNull() || !sizeAcceptable(picture.size()))
+    if (!reader.read(&picture) || picture.isNull())
         return {};
-    return toSurfaceFormat(picture);
+    const QSize size = declared.isValid() ? declared : picture.size();
+    if (!sizeAcceptable(size))
+        return {};
+    const QRect part = topLeftPart(size, within.isEmpty() ? size : within);
+    if (picture.size() != part.size())
+        picture = picture.copy(part);
+    return {toSurfaceFormat(picture), size};
 }
 
 } // namespace fw

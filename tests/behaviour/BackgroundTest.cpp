@@ -262,9 +262,22 @@ TEST_F(Preparation, UnusableFilesSwitchThePictureOffSilently)
 TEST_F(Preparation, HugeDeclaredSizeIsRefusedBeforeDecoding)
 {
     ASSERT_TRUE(writeJpegClaimingSize(file("bomb.jpg"), 30000));
-    EXPECT_TRUE(loadPicture(file("bomb.jpg")).isNull());
+    EXPECT_TRUE(loadPicture(file("bomb.jpg"), Screen).isNull());
     ASSERT_TRUE(writeJpegClaimingSize(file("wide.jpg"), MaxPictureSide + 1));
-    EXPECT_TRUE(loadPicture(file("wide.jpg")).isNull());
+    EXPECT_TRUE(loadPicture(file("wide.jpg"), Screen).isNull());
+}
+
+TEST_F(Preparation, LargePictureKeepsOnlyWhatTheScreenShows)
+{
+    ASSERT_TRUE(writeJpeg(file("big.jpg"), quadrantPicture(1280, 1024)));
+    ASSERT_TRUE(writeBmp(file("big.bmp"), quadrantPicture(2000, 500)));
+    const LoadedPicture jpeg = loadPicture(file("big.jpg"), Screen);
+    EXPECT_EQ(jpeg.size, QSize(1280, 1024));
+    EXPECT_EQ(jpeg.image.size(), Screen);
+    const LoadedPicture bmp = loadPicture(file("big.bmp"), Screen);
+    EXPECT_EQ(bmp.size, QSize(2000, 500));
+    EXPECT_EQ(bmp.image.size(), QSize(1024, 500));
+    EXPECT_EQ(bmp.image.pixel(1000, 10) & 0xffffff, quadrantColour(1) & 0xffffff);
 }
 
 TEST_F(Preparation, FishKeepTheirPlaceWhenTheSurfaceChangesAfterTheFirstFocus)
