@@ -20,6 +20,7 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QTimer>
+#include <QWindow>
 
 namespace fw {
 
@@ -151,6 +152,7 @@ void frmAquarium::showOverScreen()
     raise();
     activateWindow();
     m_pictureScreen->setFocus(Qt::ActiveWindowFocusReason);
+    takeKeyboard();
     QTimer::singleShot(FocusFallbackDelay, this, [this] {
         if (m_model.firstFocusPending)
             PictureScreen_GotFocus();
@@ -200,9 +202,20 @@ void frmAquarium::Command_Config_Click()
     stopInformationTimer();
     if (m_openConfiguration)
         m_openConfiguration();
-    // The keyboard belongs to the surface again, which prepares the scene anew.
-    activateWindow();
-    m_pictureScreen->setFocus(Qt::OtherFocusReason);
+    takeKeyboard();
+}
+
+void frmAquarium::takeKeyboard()
+{
+    // The keyboard belongs to the surface again, whose focus prepares the
+    // scene anew. Without a window manager nobody hands the focus back once
+    // a dialog has gone, and Qt may still count the window as active, so the
+    // request goes to the window system itself, after the dialog has gone.
+    QTimer::singleShot(0, this, [this] {
+        if (QWindow *handle = windowHandle())
+            handle->requestActivate();
+        m_pictureScreen->setFocus(Qt::OtherFocusReason);
+    });
 }
 
 void frmAquarium::Command_Air_Click()

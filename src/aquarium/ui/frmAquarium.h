@@ -85,6 +85,7 @@ private:
     void Command_Air_Click();
     void showButtons();
     void setButtonsVisible(bool visible);
+    void takeKeyboard();
     void restartInformationTimer();
     void stopInformationTimer();
     void present();
