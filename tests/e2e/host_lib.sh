@@ -65,7 +65,8 @@ spawn() {
     STARTED_PIDS+=("$LAST_PID")
 }
 
-running() { kill -0 "$1" 2>/dev/null && [[ ! -r /proc/$1/stat || $(awk '{print $3}' /proc/$1/stat) != Z ]]; }
+# Alive and not a zombie.
+running() { kill -0 "$1" 2>/dev/null && [[ $(awk '{print $3}' "/proc/$1/stat" 2>/dev/null) != Z ]]; }
 
 # Waits up to the given seconds for a process to end; its exit status in
 # ENDED_STATUS.

@@ -45,8 +45,23 @@ ini_is_whole "$INI" || fail "the settings file is broken"
 
 # A further instance that is not hosted still ends at once while one runs.
 spawn "$FINWICKS" --window-id "$first_window"
-hosted=$LAST_PID
+owner=$LAST_PID
 wait_child_size "$first_window" 480x360 || fail "nothing drawn in the first window"
 timeout 10 "$FINWICKS" /s || fail "a second /s did not end at once"
-running "$hosted" || fail "the hosted instance ended"
+running "$owner" || fail "the hosted instance ended"
+
+# When the owner dies without saving, the other instance's tank is the
+# latest: it saves at its end.
+spawn "$FINWICKS" --window-id "$second_window"
+reader=$LAST_PID
+sleep 2
+wait_colours "$second_window" 40 || fail "no fish in the second window"
+saved=$(md5sum <"$INI")
+kill -KILL "$owner"
+{ wait "$owner"; } 2>/dev/null || true
+sleep 1
+kill -TERM "$reader"
+wait_end "$reader" 1 || fail "the reader did not end within a second of SIGTERM"
+ini_is_whole "$INI" || fail "the settings file is broken"
+[[ "$(md5sum <"$INI")" != "$saved" ]] || fail "the tank was lost with its owner"
 echo PASS

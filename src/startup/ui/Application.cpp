@@ -59,10 +59,11 @@ int runApplication(int argc, char **argv)
     state.settingsPath = settingsFilePath();
     ensureSettingsFolder(state.settingsPath);
     const ScreenSize screen = primaryScreenSize();
+    FileVersion loadedVersion;
     if (owner)
         prepareState(state, random, clock, screen);
     else
-        prepareReadOnlyState(state, random, clock, screen);
+        loadedVersion = prepareReadOnlyState(state, random, clock, screen);
 
     ApplicationControl control(commandLine);
     control.setBeforeExit([&instance] { instance.release(); });
@@ -72,10 +73,14 @@ int runApplication(int argc, char **argv)
                            control,
                            commandLine,
                            screen,
-                           [&control, owner](std::function<void()> unload) {
-                               // Unloading saves; a read-only instance ends without it.
-                               if (owner)
-                                   control.setAquariumUnload(std::move(unload));
+                           [&](std::function<void()> unload) {
+                               // Unloading saves; a read-only instance saves only
+                               // when its tank is the latest.
+                               if (!owner)
+                                   unload = unloadIfOwnerGone(
+                                       [&instance] { return instance.acquire(); },
+                                       state.settingsPath, loadedVersion, std::move(unload));
+                               control.setAquariumUnload(std::move(unload));
                            },
                            host,
                            hostWindow.get(),
