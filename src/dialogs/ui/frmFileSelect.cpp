@@ -172,6 +172,7 @@ void frmFileSelect::dirDir_Change()
     refreshFiles();
     if (m_path->text() != currentDirectory()) {
         m_path->setText(currentDirectory());
+        m_path->setToolTip(currentDirectory()); // a long path is cut off at the right
         m_fileName->clear();
     }
 }

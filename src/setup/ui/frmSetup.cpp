@@ -21,6 +21,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 
 #include <climits>
 #include <functional>
@@ -143,6 +144,17 @@ void frmSetup::buildTabStrip()
         label->setGeometry(area);
         m_tabCaptions[k - 1] = label;
     }
+
+    // The keyboard reaches the tabs as in other tabbed dialogs.
+    const auto clickTab = [clicks](int k) { clicks[(k + TabCount - 1) % TabCount](); };
+    for (const QKeySequence &keys : QKeySequence::keyBindings(QKeySequence::NextChild))
+        connect(new QShortcut(keys, this), &QShortcut::activated, this,
+                [this, clickTab] { clickTab(m_activeTab + 1); });
+    QList<QKeySequence> previous = QKeySequence::keyBindings(QKeySequence::PreviousChild);
+    previous.append(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab));
+    for (const QKeySequence &keys : previous)
+        connect(new QShortcut(keys, this), &QShortcut::activated, this,
+                [this, clickTab] { clickTab(m_activeTab - 1); });
 }
 
 void frmSetup::buildButtons()
