@@ -40,7 +40,7 @@ int runApplication(int argc, char **argv)
         return 0;
 
     // A host starts one saver per monitor: the first owns the settings file,
-    // the others show the same tank and never write it.
+    // the others show the same tank and leave the file to it.
     SingleInstance instance;
     const bool owner = instance.acquire();
     if (!owner && !host.hosted())
