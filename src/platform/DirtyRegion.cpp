@@ -48,39 +48,37 @@ void DirtyRegion::add(const QRect &rect)
     if (rect.isEmpty())
         return;
     const Edges added(rect);
-    for (int i = 0; i < m_count; ++i) {
-        if (Edges(m_rects[i]).contains(added))
-            return;
-    }
-    // A sprite's restore and its draw a few pixels on overlap almost wholly:
-    // one rectangle for both saves work when the frame is shown.
+    const bool full = m_count == Slots;
+    int best = 0;
+    qint64 bestGrowth = -1;
     for (int i = 0; i < m_count; ++i) {
         const Edges slot(m_rects[i]);
-        if (!slot.intersects(added))
-            continue;
-        const Edges merged = slot.united(added);
-        const qint64 covered = slot.area() + added.area() - slot.intersected(added).area();
-        if (2 * merged.area() <= 3 * covered) {
-            m_rects[i] = merged.rect();
+        if (slot.contains(added))
             return;
+        const Edges merged = slot.united(added);
+        // A sprite's restore and its draw a few pixels on overlap almost
+        // wholly: one rectangle for both saves work when the frame is shown.
+        if (slot.intersects(added)) {
+            const qint64 covered = slot.area() + added.area() - slot.intersected(added).area();
+            if (2 * merged.area() <= 3 * covered) {
+                m_rects[i] = merged.rect();
+                return;
+            }
+        }
+        if (full) {
+            const qint64 growth = merged.area() - slot.area();
+            if (bestGrowth < 0 || growth < bestGrowth) {
+                best = i;
+                bestGrowth = growth;
+            }
         }
     }
-    if (m_count < Slots) {
+    if (!full) {
         m_rects[m_count++] = rect;
         return;
     }
     // Out of slots: grow the rectangle whose union with the new one adds the
     // least area. The region only ever gets larger, so no changed pixel is lost.
-    int best = 0;
-    qint64 bestGrowth = -1;
-    for (int i = 0; i < m_count; ++i) {
-        const Edges slot(m_rects[i]);
-        const qint64 growth = slot.united(added).area() - slot.area();
-        if (bestGrowth < 0 || growth < bestGrowth) {
-            best = i;
-            bestGrowth = growth;
-        }
-    }
     m_rects[best] = Edges(m_rects[best]).united(added).rect();
 }
 

@@ -12,7 +12,10 @@ namespace fw {
 class DirtyRegion
 {
 public:
-    static constexpr int Slots = 64;
+    // Enough for the usual tank (28 fish with labels, 100 bubbles, the clock)
+    // to stay unmerged; merging scattered rectangles would repaint far more
+    // than changed. Bigger scenes merge their nearest neighbours.
+    static constexpr int Slots = 256;
 
     void add(const QRect &rect);
     void clear() { m_count = 0; }
