@@ -132,6 +132,14 @@ std::span<const SetupRow> setupRows()
     return rows;
 }
 
+SettingsRecord designRecord(const Clock &clock)
+{
+    SettingsRecord record;
+    for (const SettingKey &key : settingKeys())
+        assignSetting(record, key, firstRunValue(key, clock, {}));
+    return record;
+}
+
 std::vector<LoadStep> loadSteps(const SettingsRecord &record)
 {
     std::vector<LoadStep> steps;

@@ -67,6 +67,12 @@ struct LoadStep
     QString text;
 };
 
+// The state the controls start in before the stored values are loaded: the
+// values of a fresh settings file. A stored value that cannot be loaded leaves
+// its control there, so OK then writes a sound value instead of a bare
+// minimum.
+SettingsRecord designRecord(const Clock &clock);
+
 // The steps that fill the controls from the record, in table order. The
 // bubble count is left to bubbleCountForDialog.
 std::vector<LoadStep> loadSteps(const SettingsRecord &record);

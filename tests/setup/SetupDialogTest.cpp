@@ -149,19 +149,26 @@ TEST_F(SetupDialog, SkipsAStoredValueItsControlCannotTake)
     state.settings.wtemp = QStringLiteral("99");
     state.settings.timeposition = QStringLiteral("9");
     state.settings.forecolor = QStringLiteral("red");
+    state.settings.fishmovespeed = QStringLiteral("99999");
+    state.settings.endpattern = QStringLiteral("");
+    state.settings.backcolor = QStringLiteral("255");
     auto dialog = open();
-    EXPECT_EQ(bar(dialog.get(), "HScroll_food1")->value(), 0);
+    // Such a control stays as a fresh settings file would have it.
+    EXPECT_EQ(bar(dialog.get(), "HScroll_food1")->value(), 12);
     EXPECT_EQ(label(dialog.get(), "Label_food1"), QStringLiteral("abc時"));
-    EXPECT_EQ(bar(dialog.get(), "HScroll_wtemp")->value(), 18);
+    EXPECT_EQ(bar(dialog.get(), "HScroll_wtemp")->value(), 28);
     EXPECT_EQ(label(dialog.get(), "Label_wtemp"), QStringLiteral("99℃"));
-    EXPECT_EQ(control<QComboBox>(dialog.get(), "Combo_timeposition")->currentIndex(), -1);
+    EXPECT_EQ(control<QComboBox>(dialog.get(), "Combo_timeposition")->currentIndex(), 1);
+    EXPECT_EQ(bar(dialog.get(), "HScroll_fishspeed")->value(), 50);
     // The later steps still ran.
-    EXPECT_EQ(bar(dialog.get(), "HScroll_lightoff")->value(), 21);
+    EXPECT_EQ(control<ColourBox>(dialog.get(), "Pic_BackColor")->colour(), 255u);
 
-    // A list with nothing chosen leaves its key as it was.
     dialog->Ok_Click();
-    EXPECT_EQ(stored("system", "timeposition"), QStringLiteral("9"));
-    EXPECT_EQ(stored("system", "forecolor"), QStringLiteral("16777215"));
+    EXPECT_EQ(stored("case", "foodtime1"), QStringLiteral("12"));
+    EXPECT_EQ(stored("system", "timeposition"), QStringLiteral("01"));
+    EXPECT_EQ(stored("system", "forecolor"), QStringLiteral("16776960"));
+    EXPECT_EQ(stored("system", "fishmovespeed"), QStringLiteral("050"));
+    EXPECT_EQ(stored("system", "endpattern"), QStringLiteral("2"));
 }
 
 TEST_F(SetupDialog, LoadingRunsTheHandlersAlsoForAnUnchangedValue)

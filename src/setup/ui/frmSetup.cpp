@@ -244,6 +244,8 @@ bool frmSetup::applyStep(const LoadStep &step)
 
 void frmSetup::Form_Load()
 {
+    for (const LoadStep &step : loadSteps(designRecord(m_clock)))
+        applyStep(step);
     // A step that fails leaves its control as it was and loading goes on.
     for (const LoadStep &step : loadSteps(m_state.settings))
         applyStep(step);
