@@ -179,7 +179,8 @@ void frmFileSelect::dirDir_Change()
 
 void frmFileSelect::dirDir_LostFocus()
 {
-    if (m_dir->highlightedPath() != currentDirectory())
+    // Closing the dialog also takes the focus; nothing is opened then.
+    if (isVisible() && m_dir->highlightedPath() != currentDirectory())
         openDirectory(m_dir->highlightedPath());
 }
 
