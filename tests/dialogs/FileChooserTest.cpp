@@ -229,5 +229,20 @@ TEST_F(FileChooser, APathWithoutAFolderStartsInTheHomeFolder)
     EXPECT_EQ(chooser.currentDirectory(), QDir::homePath());
 }
 
+TEST_F(FileChooser, LeavingTheFolderListOpensTheHighlightedFolderAndADriveOpensItsRoot)
+{
+    frmFileSelect chooser(state);
+    chooser.show();
+    QListWidget *folders = control<QListWidget>(chooser, "dirDir");
+    folders->setCurrentItem(folders->findItems("deep", Qt::MatchEndsWith).first());
+    chooser.dirDir_LostFocus();
+    EXPECT_EQ(chooser.currentDirectory(), pics + QStringLiteral("/deep"));
+
+    chooser.drvDrive_Change(0);
+    EXPECT_EQ(chooser.currentDirectory(), QStringLiteral("/"));
+    EXPECT_EQ(control<QLabel>(chooser, "lblPath")->text(), QStringLiteral("/"));
+    EXPECT_EQ(control<QComboBox>(chooser, "drvDrive")->currentIndex(), 0);
+}
+
 } // namespace
 } // namespace fw
