@@ -47,6 +47,8 @@ struct BenchResult
     double allocationsPerFrame = 0;
     std::uint64_t maxAllocationsInAFrame = 0;
     double liveBubbles = 0;
+    // Pixels the window would repaint per frame (the changed region).
+    double repaintedPixels = 0;
     // The behaviour step on its own (it runs on about one tick in four).
     double behaviourMedianMs = 0;
     std::uint64_t behaviourAllocations = 0;
@@ -125,6 +127,14 @@ void fillBubbles(fw::Bubbles &bubbles, fw::Random &random, const BenchSettings &
     }
 }
 
+double changedArea(const fw::DirtyRegion &region)
+{
+    double area = 0;
+    for (int i = 0; i < region.count(); ++i)
+        area += static_cast<double>(region.at(i).width()) * region.at(i).height();
+    return area;
+}
+
 double percentile(std::vector<double> sorted, double p)
 {
     std::sort(sorted.begin(), sorted.end());
@@ -169,11 +179,13 @@ BenchResult run(const BenchSettings &bench)
     BenchResult result;
     std::uint64_t allocations = 0;
     double bubbleSum = 0;
+    double repainted = 0;
     for (int i = 0; i < bench.frames; ++i) {
         clock.step();
         const auto start = std::chrono::steady_clock::now();
         const std::uint64_t made = fw::allocationsDuring([&] { fw::runAnimationTick(frame, 50); });
         const auto end = std::chrono::steady_clock::now();
+        repainted += changedArea(surface.dirty());
         surface.clearDirty();
         times.push_back(std::chrono::duration<double, std::milli>(end - start).count());
         allocations += made;
@@ -184,6 +196,7 @@ BenchResult run(const BenchSettings &bench)
     result.p99Ms = percentile(times, 0.99);
     result.allocationsPerFrame = static_cast<double>(allocations) / bench.frames;
     result.liveBubbles = bubbleSum / bench.frames;
+    result.repaintedPixels = repainted / bench.frames;
 
     times.clear();
     for (int i = 0; i < bench.frames; ++i) {
@@ -201,11 +214,13 @@ void print(const BenchSettings &bench, const BenchResult &result)
 {
     std::printf(
         "%4dx%-4d %2d fish %3d bubbles (%5.1f live) %-7s  median %.3f ms  p99 %.3f ms  "
-        "allocations/frame %.3f (max %llu)  behaviour step %.4f ms, %llu allocations\n",
+        "allocations/frame %.3f (max %llu)  behaviour step %.4f ms, %llu allocations  "
+        "repainted %.0f px/frame\n",
         bench.width, bench.height, bench.fish, bench.bubbles, result.liveBubbles,
         bench.picture ? "picture" : "plain", result.medianMs, result.p99Ms,
         result.allocationsPerFrame, static_cast<unsigned long long>(result.maxAllocationsInAFrame),
-        result.behaviourMedianMs, static_cast<unsigned long long>(result.behaviourAllocations));
+        result.behaviourMedianMs, static_cast<unsigned long long>(result.behaviourAllocations),
+        result.repaintedPixels);
     std::fflush(stdout);
 }
 
