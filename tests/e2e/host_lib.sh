@@ -47,7 +47,9 @@ trap cleanup EXIT
 # Starts the X server at the given size (default 1024x768) and waits for it.
 start_x() {
     local size=${1:-1024x768}
-    Xvfb "$DISPLAY" -screen 0 "${size}x24" -nolisten tcp -ac >"$WORK/xvfb.log" 2>&1 &
+    # -noreset: the tests start the program again and again, and a start
+    # while the server resets after its last client left finds no display.
+    Xvfb "$DISPLAY" -screen 0 "${size}x24" -nolisten tcp -ac -noreset >"$WORK/xvfb.log" 2>&1 &
     XVFB_PID=$!
     local i
     for i in $(seq 50); do
