@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QWindow>
 
+#include <cstring>
+
 namespace fw {
 
 SurfaceView::SurfaceView(QWidget *parent) : QWidget(parent)
@@ -69,15 +71,37 @@ bool SurfaceView::presentDirectly()
         store->endPaint();
         return false;
     }
-    {
-        QPainter painter(device);
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        for (int i = 0; i < dirty.count(); ++i)
-            painter.drawImage(dirty.at(i).topLeft() + offset, m_surface.image(), dirty.at(i));
-    }
+    copyRectangles(device, offset);
     store->endPaint();
     store->flush(m_region, handle);
     return true;
+}
+
+void SurfaceView::copyRectangles(QPaintDevice *device, QPoint offset)
+{
+    const DirtyRegion &dirty = m_surface.dirty();
+    const QImage &source = m_surface.image();
+    // The X11 backing store is a 32-bit image: rows are copied as they are,
+    // which costs a fraction of a painter's drawImage per rectangle.
+    auto *target = device->devType() == QInternal::Image ? static_cast<QImage *>(device) : nullptr;
+    if (target && target->devicePixelRatio() == 1.0 &&
+        (target->format() == QImage::Format_RGB32 ||
+         target->format() == QImage::Format_ARGB32_Premultiplied)) {
+        const QRect targetRect = target->rect();
+        for (int i = 0; i < dirty.count(); ++i) {
+            const QRect to = dirty.at(i).translated(offset) & targetRect;
+            const QRect from = to.translated(-offset);
+            const qsizetype bytes = qsizetype(from.width()) * 4;
+            for (int row = 0; row < from.height(); ++row)
+                std::memcpy(target->scanLine(to.y() + row) + qsizetype(to.x()) * 4,
+                            source.constScanLine(from.y() + row) + qsizetype(from.x()) * 4, bytes);
+        }
+        return;
+    }
+    QPainter painter(device);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    for (int i = 0; i < dirty.count(); ++i)
+        painter.drawImage(dirty.at(i).topLeft() + offset, source, dirty.at(i));
 }
 
 bool SurfaceView::isCovered(const QRect &area) const

@@ -52,6 +52,7 @@ protected:
 private:
     void syncSize();
     bool presentDirectly();
+    void copyRectangles(QPaintDevice *device, QPoint offset);
     bool isCovered(const QRect &area) const;
 
     Surface m_surface;
