@@ -122,7 +122,7 @@ void Surface::resize(QSize size)
         return;
     endPainting();
     m_inkedKnown = false;
-    m_inked.clear();
+    m_inkedCount = 0;
     if (size.isEmpty()) {
         m_image = QImage();
         m_dirty.clear();
@@ -176,8 +176,16 @@ void Surface::markDirty(const QRect &rect)
 
 void Surface::markInked(const QRect &rect)
 {
-    if (m_inkedKnown)
-        m_inked.add(rect.intersected(m_image.rect()));
+    if (!m_inkedKnown)
+        return;
+    const QRect inside = rect.intersected(m_image.rect());
+    if (inside.isEmpty() || (m_inkedCount > 0 && m_inked[m_inkedCount - 1] == inside))
+        return; // a mask and its image cover the same rectangle
+    if (m_inkedCount == InkedSlots) {
+        m_inkedKnown = false;
+        return;
+    }
+    m_inked[m_inkedCount++] = inside;
 }
 
 void Surface::markAllDirty()
@@ -244,17 +252,16 @@ void Surface::cls()
     if (m_image.isNull())
         return;
     if (m_inkedKnown && m_inkedBack == m_backColor) {
-        const DirtyRegion inked = m_inked;
-        m_inkedKnown = false; // the refills below add nothing to it
-        for (int i = 0; i < inked.count(); ++i) {
-            const QRect &rect = inked.at(i);
+        m_inkedKnown = false; // the refills below add nothing to the list
+        for (int k = 0; k < m_inkedCount; ++k) {
+            const QRect &rect = m_inked[k];
             fill(rect.x(), rect.y(), rect.width(), rect.height());
         }
     } else {
         m_inkedKnown = false;
         fill(0, 0, m_image.width(), m_image.height());
     }
-    m_inked.clear();
+    m_inkedCount = 0;
     m_inkedBack = m_backColor;
     m_inkedKnown = true;
 }

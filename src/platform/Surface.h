@@ -126,10 +126,14 @@ private:
     QFont m_font;
     QFontMetricsF m_metrics;
     DirtyRegion m_dirty;
-    // Where pixels may differ from m_inkedBack since the last full wipe, so
-    // that a wipe over a plain background refills (and repaints) only what
-    // was drawn since, not the whole screen. Unknown after a resize.
-    DirtyRegion m_inked;
+    // Where pixels may differ from m_inkedBack since the last wipe, so that
+    // a wipe over a plain background refills (and repaints) only what was
+    // drawn since, not the whole screen. A plain list, cheap to add to; when
+    // it runs full (over a picture nothing wipes) it is given up and the next
+    // wipe fills everything. Unknown after a resize.
+    static constexpr int InkedSlots = 2048;
+    std::array<QRect, InkedSlots> m_inked{};
+    int m_inkedCount = 0;
     std::uint32_t m_inkedBack = 0;
     bool m_inkedKnown = false;
     // Kept across calls: making a painter or laying out a text costs heap
