@@ -361,8 +361,14 @@ private:
         m_surface.currentX = m_model.clockX;
         m_surface.currentY = m_height - m_clockHeight;
         const QStringView text = m_model.clock.text.view();
-        for (qsizetype i = 0; i < text.size(); ++i)
-            m_surface.printInline(text.mid(i, 1));
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            // Text has no box behind it, so a blank only moves the position;
+            // the hidden clock's five blanks then cost nothing to show.
+            if (text[i] == u' ')
+                m_surface.currentX += m_surface.textWidth(text.mid(i, 1));
+            else
+                m_surface.printInline(text.mid(i, 1));
+        }
     }
 
     FrameContext &m_c;
