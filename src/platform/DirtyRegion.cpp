@@ -1,6 +1,8 @@
 #include "platform/DirtyRegion.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 namespace fw {
 
@@ -43,43 +45,72 @@ private:
 
 } // namespace
 
+void DirtyRegion::setSlot(int i, const QRect &rect)
+{
+    m_rects[i] = rect;
+    m_left[i] = rect.left();
+    m_top[i] = rect.top();
+    m_right[i] = rect.right();
+    m_bottom[i] = rect.bottom();
+}
+
 void DirtyRegion::add(const QRect &rect)
 {
     if (rect.isEmpty())
         return;
     const Edges added(rect);
-    const bool full = m_count == Slots;
-    int best = 0;
-    qint64 bestGrowth = -1;
-    for (int i = 0; i < m_count; ++i) {
-        const Edges slot(m_rects[i]);
-        if (slot.contains(added))
-            return;
-        const Edges merged = slot.united(added);
-        // A sprite's restore and its draw a few pixels on overlap almost
-        // wholly: one rectangle for both saves work when the frame is shown.
-        if (slot.intersects(added)) {
-            const qint64 covered = slot.area() + added.area() - slot.intersected(added).area();
-            if (2 * merged.area() <= 3 * covered) {
-                m_rects[i] = merged.rect();
-                return;
-            }
+    // Overlap flags for a block of slots at a time, computed without branches
+    // so the compiler can vectorise them; the few hits are then looked at.
+    constexpr int Block = 32;
+    static_assert(Slots % Block == 0);
+    for (int base = 0; base < m_count; base += Block) {
+        alignas(8) std::array<std::uint8_t, Block> hit;
+        for (int j = 0; j < Block; ++j) {
+            const int i = base + j;
+            hit[j] = (i < m_count) & (m_left[i] <= added.right) & (added.left <= m_right[i]) &
+                     (m_top[i] <= added.bottom) & (added.top <= m_bottom[i]);
         }
-        if (full) {
-            const qint64 growth = merged.area() - slot.area();
-            if (bestGrowth < 0 || growth < bestGrowth) {
-                best = i;
-                bestGrowth = growth;
+        for (int word = 0; word < Block; word += 8) {
+            std::uint64_t any;
+            std::memcpy(&any, hit.data() + word, sizeof any);
+            if (any == 0)
+                continue;
+            for (int j = word; j < word + 8; ++j) {
+                if (!hit[j])
+                    continue;
+                const int i = base + j;
+                const Edges slot(m_rects[i]);
+                if (slot.contains(added))
+                    return;
+                // A sprite's restore and its draw a few pixels on overlap
+                // almost wholly: one rectangle for both saves work when the
+                // frame is shown.
+                const Edges merged = slot.united(added);
+                const qint64 covered = slot.area() + added.area() - slot.intersected(added).area();
+                if (2 * merged.area() <= 3 * covered) {
+                    setSlot(i, merged.rect());
+                    return;
+                }
             }
         }
     }
-    if (!full) {
-        m_rects[m_count++] = rect;
+    if (m_count < Slots) {
+        setSlot(m_count++, rect);
         return;
     }
     // Out of slots: grow the rectangle whose union with the new one adds the
     // least area. The region only ever gets larger, so no changed pixel is lost.
-    m_rects[best] = Edges(m_rects[best]).united(added).rect();
+    int best = 0;
+    qint64 bestGrowth = -1;
+    for (int i = 0; i < m_count; ++i) {
+        const Edges slot(m_rects[i]);
+        const qint64 growth = slot.united(added).area() - slot.area();
+        if (bestGrowth < 0 || growth < bestGrowth) {
+            best = i;
+            bestGrowth = growth;
+        }
+    }
+    setSlot(best, Edges(m_rects[best]).united(added).rect());
 }
 
 QRect DirtyRegion::bounds() const

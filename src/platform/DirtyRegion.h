@@ -25,7 +25,15 @@ public:
     QRect bounds() const;
 
 private:
+    void setSlot(int i, const QRect &rect);
+
     std::array<QRect, Slots> m_rects{};
+    // The edges again, one array each, so that the search for overlapping
+    // slots runs as a few vector compares rather than one test per slot.
+    std::array<int, Slots> m_left{};
+    std::array<int, Slots> m_top{};
+    std::array<int, Slots> m_right{};
+    std::array<int, Slots> m_bottom{};
     int m_count = 0;
 };
 
