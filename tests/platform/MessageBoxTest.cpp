@@ -29,23 +29,25 @@ struct SeenBox
 // of its buttons (or close it).
 void whenBoxShows(SeenBox &seen, std::function<void(QMessageBox *)> answer)
 {
-    auto poll = std::make_shared<std::function<void()>>();
-    *poll = [&seen, answer, poll] {
+    auto *poll = new QTimer;
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, [poll, &seen, answer] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box) {
-            QTimer::singleShot(5, *poll);
+        if (!box)
             return;
-        }
+        poll->stop();
+        poll->deleteLater();
         seen.title = box->windowTitle();
         seen.text = box->text();
         seen.icon = box->icon();
         seen.modal = box->isModal();
         seen.centre = box->geometry().center();
+        seen.buttons.clear();
         for (QAbstractButton *button : box->buttons())
             seen.buttons << button->text();
         answer(box);
-    };
-    QTimer::singleShot(0, *poll);
+    });
+    poll->start();
 }
 
 QAbstractButton *buttonWithText(QMessageBox *box, const QString &prefix)
