@@ -109,9 +109,10 @@ prepare_settings() {
     kill -TERM "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
     if [[ -f $ini ]]; then
-        sed -i -e 's/^fishmovespeed=.*/fishmovespeed=50/' \
-            -e 's/^bubble_count_max=.*/bubble_count_max=100/' \
-            -e 's/^bubble_view=.*/bubble_view=1/' "$ini"
+        # The file has CR LF line ends; keep them.
+        sed -i -e 's/^fishmovespeed=[^\r]*/fishmovespeed=50/' \
+            -e 's/^bubble_count_max=[^\r]*/bubble_count_max=100/' \
+            -e 's/^bubble_view=[^\r]*/bubble_view=1/' "$ini"
     fi
 }
 
