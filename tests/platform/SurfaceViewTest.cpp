@@ -69,9 +69,15 @@ TEST(SurfaceView, PassesMouseKeyAndFocusOnInSurfaceUnits)
     QApplication::sendEvent(&view, &release);
     QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a");
     QApplication::sendEvent(&view, &key);
+    QObject::connect(&view, &SurfaceView::gotFocus, [&](Qt::FocusReason reason) {
+        events << QString("focus %1").arg(int(reason));
+    });
+    QFocusEvent focus(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(&view, &focus);
 
     const QStringList expected{"down 2 12 34", "move 1 13 35", "up 1 14 36",
-                               QString("key %1").arg(int(Qt::Key_A))};
+                               QString("key %1").arg(int(Qt::Key_A)),
+                               QString("focus %1").arg(int(Qt::ActiveWindowFocusReason))};
     EXPECT_EQ(events, expected);
 }
 

@@ -187,7 +187,7 @@ void SurfaceView::keyPressEvent(QKeyEvent *event)
 void SurfaceView::focusInEvent(QFocusEvent *event)
 {
     QWidget::focusInEvent(event);
-    emit gotFocus();
+    emit gotFocus(event->reason());
 }
 
 } // namespace fw

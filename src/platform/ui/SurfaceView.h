@@ -38,7 +38,9 @@ signals:
     void mouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, int x, int y);
     void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
     void keyDown(int key, Qt::KeyboardModifiers shift);
-    void gotFocus();
+    // `reason` tells a return from another window (ActiveWindowFocusReason,
+    // e.g. a modal dialog closed) from focus moving within the window.
+    void gotFocus(Qt::FocusReason reason);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
