@@ -6,20 +6,6 @@
 source "$(dirname "${BASH_SOURCE[0]}")/mouse_lib.sh" "$1" "$2"
 CURSOR_PROBE=${3:+$(readlink -f "$3")}
 
-# As the mouse scripts' start_x, but the server must not reset when the last
-# client leaves: these scripts start the program several times, and a start
-# during a reset finds no display.
-start_x() {
-    Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp -ac -noreset >"$WORK/xvfb.log" 2>&1 &
-    XVFB_PID=$!
-    local i
-    for i in $(seq 50); do
-        xdpyinfo >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    fail "Xvfb $DISPLAY did not start"
-}
-
 # start_with [arguments...]: starts finwicks and waits until its window shows
 # and the first focus has prepared the scene.
 start_with() {

@@ -1,51 +1,20 @@
-# Shared by the configuration dialog's end-to-end scripts: a private Xvfb on
-# the display the script names, temporary XDG folders, the dialog started with
-# /c and found by its caption, clicks in window coordinates, and clean-up of
-# everything started here. Source it with the program path as $1 and
-# DIALOG_DISPLAY set.
-set -euo pipefail
+# Shared by the configuration dialog's end-to-end scripts: the common X
+# server (on the display the script names), folders and clean-up, plus the
+# dialog started with /c and found by its caption and clicks in window
+# coordinates. Source it with the program path as $1 and DIALOG_DISPLAY set.
+
+source "$(dirname "${BASH_SOURCE[0]}")/e2e_common.sh"
 
 program=$(realpath "$1")
-export QT_QPA_PLATFORM=xcb
-work=$(mktemp -d /tmp/finwicks-dialog.XXXXXX)
-export XDG_CONFIG_HOME=$work/config
-export XDG_RUNTIME_DIR=$work/runtime
-mkdir -p "$XDG_CONFIG_HOME"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-settings=$XDG_CONFIG_HOME/finwicks/FINWICKS.INI
-xvfb_pid=
+work=$E2E_WORK
+settings=$E2E_SETTINGS
 app_pid=
-
-cleanup() {
-    if [[ -n $app_pid ]]; then
-        kill -KILL "$app_pid" 2>/dev/null || true
-        wait "$app_pid" 2>/dev/null || true
-    fi
-    if [[ -n $xvfb_pid ]]; then
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-    fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
 
 value() { # key: its value in the settings file
     iconv -f CP932 -t UTF-8 "$settings" | tr -d '\r' | sed -n "s/^$1=//p"
 }
 
-export DISPLAY=:$DIALOG_DISPLAY
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    xdpyinfo >/dev/null 2>&1 && break
-    sleep 0.1
-done
-xdpyinfo >/dev/null 2>&1 || fail "Xvfb $DISPLAY did not start"
+e2e_start_x "$DIALOG_DISPLAY"
 
 dialog=
 open_dialog() {

@@ -1,70 +1,25 @@
-# Shared by the hosting end-to-end tests: a private X server, a temporary
-# configuration and runtime folder, helpers to read back windows, pictures and
-# the settings file, and cleanup of every process the test started.
+# Shared by the hosting end-to-end tests: the common X server, folders and
+# clean-up, plus helpers to read back windows, pictures and the settings file.
 # Usage: source host_lib.sh <finwicks binary> <display number>
 
-set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/e2e_common.sh"
 
 FINWICKS=$(readlink -f "$1")
 DISPLAY_NUMBER=$2
 export DISPLAY=":$DISPLAY_NUMBER"
-export QT_QPA_PLATFORM=xcb
-export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
-unset XSCREENSAVER_WINDOW
-
-WORK=$(mktemp -d /tmp/finwicks-host.XXXXXX)
+WORK=$E2E_WORK
+# The xscreensaver test runs the saver as another user, who must reach it.
 chmod 755 "$WORK"
-export XDG_CONFIG_HOME="$WORK/config"
-export XDG_RUNTIME_DIR="$WORK/runtime"
-mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
-INI="$XDG_CONFIG_HOME/finwicks/FINWICKS.INI"
-
-STARTED_PIDS=()
-XVFB_PID=
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-cleanup() {
-    local pid
-    for pid in "${STARTED_PIDS[@]}"; do
-        kill -KILL "$pid" 2>/dev/null || true
-    done
-    for pid in "${STARTED_PIDS[@]}"; do
-        wait "$pid" 2>/dev/null || true
-    done
-    if [[ -n "$XVFB_PID" ]]; then
-        kill "$XVFB_PID" 2>/dev/null || true
-        wait "$XVFB_PID" 2>/dev/null || true
-    fi
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
+INI=$E2E_SETTINGS
 
 # Starts the X server at the given size (default 1024x768) and waits for it.
-start_x() {
-    local size=${1:-1024x768}
-    # -noreset: the tests start the program again and again, and a start
-    # while the server resets after its last client left finds no display.
-    Xvfb "$DISPLAY" -screen 0 "${size}x24" -nolisten tcp -ac -noreset >"$WORK/xvfb.log" 2>&1 &
-    XVFB_PID=$!
-    local i
-    for i in $(seq 50); do
-        xdpyinfo >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    fail "Xvfb $DISPLAY did not start"
-}
+start_x() { e2e_start_x "$DISPLAY_NUMBER" "${1:-1024x768}"; }
 
-# Runs a command in the background and remembers it for cleanup; the pid is
-# left in LAST_PID.
+# Runs a command in the background (clean-up ends it); the pid is left in
+# LAST_PID.
 spawn() {
     "$@" &
     LAST_PID=$!
-    STARTED_PIDS+=("$LAST_PID")
 }
 
 # Alive and not a zombie.

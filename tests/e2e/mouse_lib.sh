@@ -1,54 +1,20 @@
-# Shared by the mouse and background end-to-end tests: a private X server at
-# 1024x768, a temporary configuration and runtime folder, a settings file
-# written by the test, screenshots, and cleanup of every process started here.
+# Shared by the mouse and background end-to-end tests: the common X server
+# (1024x768), folders and clean-up, plus a settings file written by the test
+# and screenshots.
 # Usage: source mouse_lib.sh <finwicks binary> <display number>
 
-set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/e2e_common.sh"
 
 FINWICKS=$(readlink -f "$1")
-export DISPLAY=":$2"
-export QT_QPA_PLATFORM=xcb
-export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
-
-WORK=$(mktemp -d /tmp/finwicks-mouse.XXXXXX)
-export XDG_CONFIG_HOME="$WORK/config"
-export XDG_RUNTIME_DIR="$WORK/runtime"
-mkdir -p "$XDG_CONFIG_HOME/finwicks" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
-INI="$XDG_CONFIG_HOME/finwicks/FINWICKS.INI"
+DISPLAY_NUMBER=$2
+export DISPLAY=":$DISPLAY_NUMBER"
+WORK=$E2E_WORK
+INI=$E2E_SETTINGS
+mkdir -p "$(dirname "$INI")"
 SHOTS=${FINWICKS_SHOTS:-$WORK}
-
-XVFB_PID=
 APP_PID=
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-cleanup() {
-    if [[ -n "$APP_PID" ]]; then
-        kill -KILL "$APP_PID" 2>/dev/null || true
-        wait "$APP_PID" 2>/dev/null || true
-    fi
-    if [[ -n "$XVFB_PID" ]]; then
-        kill "$XVFB_PID" 2>/dev/null || true
-        wait "$XVFB_PID" 2>/dev/null || true
-    fi
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
-
-start_x() {
-    Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp -ac >"$WORK/xvfb.log" 2>&1 &
-    XVFB_PID=$!
-    local i
-    for i in $(seq 50); do
-        xdpyinfo >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    fail "Xvfb $DISPLAY did not start"
-}
+start_x() { e2e_start_x "$DISPLAY_NUMBER"; }
 
 # A fish record: species, name, days old, sex, left, top (no step).
 fish_record() {

@@ -3,43 +3,17 @@
 # register and confirms with OK: the settings file then holds every fish, the
 # bought ones with generated names, and the new name.
 # Usage: shop_buy.sh <finwicks binary>
-set -euo pipefail
+source "$(dirname "$0")/e2e_common.sh"
 
 FINWICKS=$(readlink -f "$1")
-export DISPLAY=:110
-export QT_QPA_PLATFORM=xcb
-export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
-WORK=$(mktemp -d /tmp/finwicks-shop.XXXXXX)
-export XDG_CONFIG_HOME="$WORK/config"
-export XDG_RUNTIME_DIR="$WORK/runtime"
-mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
-INI="$XDG_CONFIG_HOME/finwicks/FINWICKS.INI"
-XVFB_PID=
+WORK=$E2E_WORK
+INI=$E2E_SETTINGS
 APP_PID=
-
-cleanup() {
-    [[ -n "$APP_PID" ]] && kill -KILL "$APP_PID" 2>/dev/null && wait "$APP_PID" 2>/dev/null
-    [[ -n "$XVFB_PID" ]] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
 
 # The fish records of the settings file as UTF-8, one per line.
 fish_records() { iconv -f CP932 -t UTF-8 "$INI" | tr -d '\r' | grep -E '^f[0-9]{2}=' || true; }
 
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp -ac >"$WORK/xvfb.log" 2>&1 &
-XVFB_PID=$!
-for _ in $(seq 50); do
-    xdpyinfo >/dev/null 2>&1 && break
-    sleep 0.1
-done
-xdpyinfo >/dev/null 2>&1 || fail "Xvfb $DISPLAY did not start"
+e2e_start_x 110
 
 "$FINWICKS" /c >"$WORK/app.log" 2>&1 &
 APP_PID=$!

@@ -1,46 +1,15 @@
-# Shared by the start-up end-to-end scripts: a private Xvfb, temporary XDG
-# folders, and clean-up of everything started here.
-set -euo pipefail
+# Shared by the start-up end-to-end scripts: the common X server, folders and
+# clean-up, plus waiting for a run that may show a window.
+
+source "$(dirname "${BASH_SOURCE[0]}")/e2e_common.sh"
 
 program=$(realpath "$1")
-work=$(mktemp -d)
-export XDG_CONFIG_HOME=$work/config
-export XDG_RUNTIME_DIR=$work/runtime
-mkdir -p "$XDG_CONFIG_HOME"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-settings=$XDG_CONFIG_HOME/finwicks/FINWICKS.INI
-started=()
-
-cleanup() {
-    local pid
-    for pid in "${started[@]}"; do
-        kill "$pid" 2>/dev/null || true
-    done
-    for pid in "${started[@]}"; do
-        wait "$pid" 2>/dev/null || true
-    done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+work=$E2E_WORK
+settings=$E2E_SETTINGS
+started=() # the scripts list what they start; clean-up ends every child anyway
 
 # start_xvfb N: an X server on display :N for this script alone.
-start_xvfb() {
-    local display=$1
-    Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-    started+=($!)
-    export DISPLAY=:$display
-    local i
-    for i in $(seq 1 100); do
-        xdpyinfo >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    fail "Xvfb did not start on :$display"
-}
+start_xvfb() { e2e_start_x "$1"; }
 
 # wait_or_escape PID SECONDS: waits for the process to end; whenever it shows
 # a window, presses Escape in it. Sets exit_status.
