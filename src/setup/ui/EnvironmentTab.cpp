@@ -1,10 +1,10 @@
 #include "setup/ui/EnvironmentTab.h"
 
 #include "dialogs/ui/ColourBox.h"
-#include "dialogs/ui/FormSupport.h"
 #include "dialogs/ui/frmColorSelect.h"
 #include "dialogs/ui/frmFileSelect.h"
 #include "setup/ui/ScrollRow.h"
+#include "setup/ui/TabControls.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -24,21 +24,6 @@ namespace fw {
 namespace {
 
 const QString Identity = QStringLiteral("frmSetup");
-
-QCheckBox *checkBox(const QString &name, const QString &text, QWidget *parent)
-{
-    auto *box = new QCheckBox(text, parent);
-    box->setObjectName(name);
-    keepTwoStateForUser(box);
-    return box;
-}
-
-QGroupBox *frame(const QString &name, const QString &title, QWidget *parent)
-{
-    auto *box = new QGroupBox(title, parent);
-    box->setObjectName(name);
-    return box;
-}
 
 QComboBox *list(const QString &name, const QStringList &items, QWidget *parent)
 {
@@ -73,14 +58,14 @@ EnvironmentTab::EnvironmentTab(AppState &state, QWidget *parent) : QWidget(paren
 QGroupBox *EnvironmentTab::buildEnvironment()
 {
     QGroupBox *box =
-        frame(QStringLiteral("Frame_environment"), QStringLiteral("環境設定(&E)"), this);
+        settingFrame(QStringLiteral("Frame_environment"), QStringLiteral("環境設定(&E)"), this);
     auto *grid = new QGridLayout(box);
     grid->setVerticalSpacing(4);
     grid->setColumnMinimumWidth(0, 16);
     int row = 0;
 
-    m_timeVisible =
-        checkBox(QStringLiteral("Check_timeVisible"), QStringLiteral("現在の時刻を表示する"), box);
+    m_timeVisible = settingCheckBox(QStringLiteral("Check_timeVisible"),
+                                    QStringLiteral("現在の時刻を表示する"), box);
     grid->addWidget(m_timeVisible, row++, 0, 1, 4);
     m_timeStyle = list(QStringLiteral("Combo_timeStyle"),
                        {QStringLiteral("yyyy/mm/dd hh:nn:ss"), QStringLiteral("yyyy/mm/dd hh:nn"),
@@ -100,11 +85,11 @@ QGroupBox *EnvironmentTab::buildEnvironment()
             &EnvironmentTab::Check_timeVisible_Click);
 
     grid->addWidget(
-        checkBox(QStringLiteral("Check_NameVisible"), QStringLiteral("名前を表示"), box), row++, 0,
-        1, 4);
+        settingCheckBox(QStringLiteral("Check_NameVisible"), QStringLiteral("名前を表示"), box),
+        row++, 0, 1, 4);
 
-    m_backScreenVisible =
-        checkBox(QStringLiteral("Check_BackScreenVisible"), QStringLiteral("背景を表示"), box);
+    m_backScreenVisible = settingCheckBox(QStringLiteral("Check_BackScreenVisible"),
+                                          QStringLiteral("背景を表示"), box);
     grid->addWidget(m_backScreenVisible, row++, 0, 1, 4);
     m_backPicture = new QLineEdit(box);
     m_backPicture->setObjectName(QStringLiteral("txb_BackPicture"));
@@ -117,8 +102,8 @@ QGroupBox *EnvironmentTab::buildEnvironment()
             &EnvironmentTab::Check_BackScreenVisible_Click);
     connect(m_backScreenSel, &QPushButton::clicked, this, &EnvironmentTab::cb_BackScreenSel_Click);
 
-    m_screenClear = checkBox(QStringLiteral("Check_screenclear"),
-                             QStringLiteral("一定時間経過後背景を消す"), box);
+    m_screenClear = settingCheckBox(QStringLiteral("Check_screenclear"),
+                                    QStringLiteral("一定時間経過後背景を消す"), box);
     grid->addWidget(m_screenClear, row++, 0, 1, 4);
     auto *clearRow = new QGridLayout;
     clearRow->setColumnStretch(1, 1);
@@ -162,8 +147,8 @@ QGroupBox *EnvironmentTab::buildEnvironment()
 
 QGroupBox *EnvironmentTab::buildEndPattern()
 {
-    QGroupBox *box =
-        frame(QStringLiteral("Frame_endpattern"), QStringLiteral("ｽｸﾘｰﾝｾｰﾊﾞｰの終了方法(&Q)"), this);
+    QGroupBox *box = settingFrame(QStringLiteral("Frame_endpattern"),
+                                  QStringLiteral("ｽｸﾘｰﾝｾｰﾊﾞｰの終了方法(&Q)"), this);
     auto *layout = new QVBoxLayout(box);
     layout->setSpacing(2);
     m_endPattern = new QButtonGroup(box);
@@ -181,7 +166,8 @@ QGroupBox *EnvironmentTab::buildEndPattern()
 
 QGroupBox *EnvironmentTab::buildFishMove()
 {
-    QGroupBox *box = frame(QStringLiteral("Frame_fishmove"), QStringLiteral("描画速度"), this);
+    QGroupBox *box =
+        settingFrame(QStringLiteral("Frame_fishmove"), QStringLiteral("描画速度"), this);
     auto *grid = new QGridLayout(box);
     grid->setVerticalSpacing(0);
     addScrollRow(grid, 0, rowCaption(QStringLiteral("ウェイト"), box), u"HScroll_fishspeed");
@@ -201,7 +187,8 @@ QGroupBox *EnvironmentTab::buildFishMove()
 QGroupBox *EnvironmentTab::buildSound()
 {
     // Sound is not offered in this version; the frame shows what is to come.
-    QGroupBox *box = frame(QStringLiteral("Frame_sound"), QStringLiteral("サウンド(&S)"), this);
+    QGroupBox *box =
+        settingFrame(QStringLiteral("Frame_sound"), QStringLiteral("サウンド(&S)"), this);
     auto *grid = new QGridLayout(box);
     grid->setVerticalSpacing(2);
     auto *file = new QLineEdit(box);

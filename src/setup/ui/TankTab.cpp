@@ -1,7 +1,7 @@
 #include "setup/ui/TankTab.h"
 
-#include "dialogs/ui/FormSupport.h"
 #include "setup/ui/ScrollRow.h"
+#include "setup/ui/TabControls.h"
 #include "state/SettingsKeys.h"
 
 #include <QCheckBox>
@@ -16,21 +16,6 @@
 namespace fw {
 
 namespace {
-
-QCheckBox *checkBox(const QString &name, const QString &text, QWidget *parent)
-{
-    auto *box = new QCheckBox(text, parent);
-    box->setObjectName(name);
-    keepTwoStateForUser(box);
-    return box;
-}
-
-QGroupBox *frame(const QString &name, const QString &title, QWidget *parent)
-{
-    auto *box = new QGroupBox(title, parent);
-    box->setObjectName(name);
-    return box;
-}
 
 QGridLayout *frameGrid(QGroupBox *box)
 {
@@ -75,10 +60,10 @@ TankTab::TankTab(const Clock &clock, QWidget *parent) : QWidget(parent), m_clock
 QGroupBox *TankTab::buildFoodTimer()
 {
     QGroupBox *box =
-        frame(QStringLiteral("Frame_foodtimer"), QStringLiteral("ﾌｰﾄﾞﾀｲﾏｰの設定(&F)"), this);
+        settingFrame(QStringLiteral("Frame_foodtimer"), QStringLiteral("ﾌｰﾄﾞﾀｲﾏｰの設定(&F)"), this);
     QGridLayout *grid = frameGrid(box);
-    m_food1 = checkBox(QStringLiteral("Check_food1"), QStringLiteral("１回目"), box);
-    m_food2 = checkBox(QStringLiteral("Check_food2"), QStringLiteral("２回目"), box);
+    m_food1 = settingCheckBox(QStringLiteral("Check_food1"), QStringLiteral("１回目"), box);
+    m_food2 = settingCheckBox(QStringLiteral("Check_food2"), QStringLiteral("２回目"), box);
     const ScrollRow first = addScrollRow(grid, 0, m_food1, u"HScroll_food1");
     const ScrollRow second = addScrollRow(grid, 1, m_food2, u"HScroll_food2");
     m_food1Bar = first.bar;
@@ -92,7 +77,8 @@ QGroupBox *TankTab::buildFoodTimer()
 
 QGroupBox *TankTab::buildLight()
 {
-    QGroupBox *box = frame(QStringLiteral("Frame_light"), QStringLiteral("照明の設定(&L)"), this);
+    QGroupBox *box =
+        settingFrame(QStringLiteral("Frame_light"), QStringLiteral("照明の設定(&L)"), this);
     QGridLayout *grid = frameGrid(box);
     addScrollRow(grid, 0, rowCaption(QStringLiteral("点灯"), box), u"HScroll_lighton");
     addScrollRow(grid, 1, rowCaption(QStringLiteral("消灯"), box), u"HScroll_lightoff");
@@ -101,7 +87,8 @@ QGroupBox *TankTab::buildLight()
 
 QGroupBox *TankTab::buildTemperature()
 {
-    QGroupBox *box = frame(QStringLiteral("Frame_wtemp"), QStringLiteral("水温設定(&T)"), this);
+    QGroupBox *box =
+        settingFrame(QStringLiteral("Frame_wtemp"), QStringLiteral("水温設定(&T)"), this);
     addScrollRow(frameGrid(box), 0, nullptr, u"HScroll_wtemp");
     return box;
 }
@@ -111,7 +98,7 @@ QGroupBox *TankTab::buildWaterQuality()
     // The pH is shown but not regulated in this version: the bar moves and
     // nothing follows from it.
     QGroupBox *box =
-        frame(QStringLiteral("Frame_waterquality"), QStringLiteral("pH調整(&H)"), this);
+        settingFrame(QStringLiteral("Frame_waterquality"), QStringLiteral("pH調整(&H)"), this);
     QGridLayout *grid = frameGrid(box);
     auto *bar = new QScrollBar(Qt::Horizontal, box);
     bar->setObjectName(QStringLiteral("HScroll_ph"));
@@ -128,11 +115,12 @@ QGroupBox *TankTab::buildWaterQuality()
 
 QGroupBox *TankTab::buildWaterChange()
 {
-    QGroupBox *box = frame(QStringLiteral("Frame_waterchange"), QStringLiteral("換水(&C)"), this);
+    QGroupBox *box =
+        settingFrame(QStringLiteral("Frame_waterchange"), QStringLiteral("換水(&C)"), this);
     QGridLayout *grid = frameGrid(box);
     addScrollRow(grid, 0, rowCaption(QStringLiteral("水量"), box), u"HScroll_wquantity");
-    m_autoChange = checkBox(QStringLiteral("Check_wautochange"),
-                            QStringLiteral("換水を定期的におこなう"), box);
+    m_autoChange = settingCheckBox(QStringLiteral("Check_wautochange"),
+                                   QStringLiteral("換水を定期的におこなう"), box);
     grid->addWidget(m_autoChange, 1, 0, 1, 3);
     const ScrollRow interval =
         addScrollRow(grid, 2, rowCaption(QStringLiteral("間隔"), box), u"HScroll_wchangeinterval");
@@ -160,16 +148,16 @@ QGroupBox *TankTab::buildWaterChange()
 QGroupBox *TankTab::buildBubble()
 {
     QGroupBox *box =
-        frame(QStringLiteral("Frame_bubble"), QStringLiteral("エアレーション(&A)"), this);
+        settingFrame(QStringLiteral("Frame_bubble"), QStringLiteral("エアレーション(&A)"), this);
     QGridLayout *grid = frameGrid(box);
     grid->addWidget(
-        checkBox(QStringLiteral("Check_bubble_view"), QStringLiteral("泡を表示する"), box), 0, 0, 1,
-        3);
-    grid->addWidget(
-        checkBox(QStringLiteral("Check_bubble_dist"), QStringLiteral("魚より奥に泡を表示"), box), 1,
-        0, 1, 3);
-    grid->addWidget(checkBox(QStringLiteral("Check_bubble_init_rand"),
-                             QStringLiteral("画面全体に泡を出す"), box),
+        settingCheckBox(QStringLiteral("Check_bubble_view"), QStringLiteral("泡を表示する"), box),
+        0, 0, 1, 3);
+    grid->addWidget(settingCheckBox(QStringLiteral("Check_bubble_dist"),
+                                    QStringLiteral("魚より奥に泡を表示"), box),
+                    1, 0, 1, 3);
+    grid->addWidget(settingCheckBox(QStringLiteral("Check_bubble_init_rand"),
+                                    QStringLiteral("画面全体に泡を出す"), box),
                     2, 0, 1, 3);
     addScrollRow(grid, 3, rowCaption(QStringLiteral("泡の数"), box), u"HScroll_bubble_count_max");
     QLabel *limit = rowCaption(QStringLiteral("消失上限"), box);
