@@ -7,6 +7,7 @@
 #include "platform/Surface.h"
 #include "state/AppState.h"
 #include "support/FixedClock.h"
+#include "support/QuietTank.h"
 #include "support/ScriptedRandom.h"
 
 #include <gtest/gtest.h>
@@ -66,16 +67,7 @@ protected:
     explicit AquariumFixture(QSize size = QSize(200, 150))
         : surface(size), sprites(&syntheticSprite)
     {
-        SettingsRecord &s = state.settings;
-        s.screenvisible = QStringLiteral("0");
-        s.namevisible = QStringLiteral("0");
-        s.timevisible = QStringLiteral("0");
-        s.timestyle = QStringLiteral("00");
-        s.timeposition = QStringLiteral("03");
-        s.screenclear = QStringLiteral("0");
-        s.bubble_view = 0;
-        s.bubble_dist = 2;
-        s.bubble_count_max = 10;
+        makeQuiet(state.settings);
         surface.setForeColor(0xffffff);
         surface.setBackColor(0x000000);
         surface.cls();

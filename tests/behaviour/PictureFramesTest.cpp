@@ -8,6 +8,7 @@
 #include "platform/Random.h"
 #include "platform/Surface.h"
 #include "support/FixedClock.h"
+#include "support/QuietTank.h"
 
 #include <QTemporaryDir>
 
@@ -46,16 +47,9 @@ protected:
     {
         ASSERT_TRUE(dir.isValid());
         SettingsRecord &s = tank.state.settings;
-        s.namevisible = QStringLiteral("0");
-        s.timevisible = QStringLiteral("0");
-        s.timestyle = QStringLiteral("00");
-        s.timeposition = QStringLiteral("03");
-        s.screenclear = QStringLiteral("0");
+        makeQuiet(s);
         s.screencleartime = QStringLiteral("30");
         s.fishmovespeed = QStringLiteral("50");
-        s.bubble_view = 0;
-        s.bubble_dist = 2;
-        s.bubble_count_max = 10;
         surface.setBackColor(0x000000);
         surface.resize({1024, 768});
 
