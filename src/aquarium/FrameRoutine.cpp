@@ -45,7 +45,8 @@ class Frame
 public:
     explicit Frame(FrameContext &c)
         : m_c(c), m_settings(c.state.settings), m_model(c.model), m_surface(c.surface),
-          m_width(c.surface.width()), m_height(c.surface.height())
+          m_width(c.surface.width()), m_height(c.surface.height()), m_now(c.clock.now()),
+          m_today(Clock::dayNumberOf(m_now.date()))
     {}
 
     void run()
@@ -55,7 +56,6 @@ public:
         m_pictureShown = m_settings.screenvisible == u"1" && !m_model.pictureCleared;
         if (!m_pictureShown)
             m_surface.cls();
-        m_today = m_c.clock.dayNumber();
         firstPass();
         prepareClock();
         runBubbleStep(m_model.bubbles, m_settings, m_surface, m_model.backgroundCopy, m_c.random,
@@ -89,7 +89,7 @@ private:
             m_settings.screenclear != u"1")
             return;
         const double minutes = decimalPrefix(m_settings.screencleartime);
-        if (wallSeconds(m_c.clock.now()) > wallSeconds(m_model.pictureStartTime) + minutes * 60)
+        if (wallSeconds(m_now) > wallSeconds(m_model.pictureStartTime) + minutes * 60)
             m_model.pictureCleared = true;
     }
 
@@ -207,7 +207,7 @@ private:
     {
         ClockCache &clock = m_model.clock;
         if (m_settings.timevisible == u"1")
-            clock.text.format(m_c.clock.now(), ClockFormat(m_settings.timestyle));
+            clock.text.format(m_now, ClockFormat(m_settings.timestyle));
         else
             clock.text.assign(u"     ");
         if (!clock.measured || !(clock.measuredText == clock.text)) {
@@ -245,9 +245,8 @@ private:
 
     void secondPass()
     {
-        const QDateTime now = m_c.clock.now();
-        const int second = now.time().second();
-        const double t = now.time().msecsSinceStartOfDay() / 1000.0;
+        const int second = m_now.time().second();
+        const double t = m_now.time().msecsSinceStartOfDay() / 1000.0;
         for (int i = 1; i <= fishCount(); ++i) {
             const int speciesIndex = species(i);
             if (speciesIndex < 0)
@@ -377,8 +376,12 @@ private:
     Surface &m_surface;
     const int m_width;
     const int m_height;
+    // The clock is read once: the clear rule, the young-fish test, the clock
+    // text and the tail beat all see the same instant, and the local time is
+    // worked out once a frame rather than three times.
+    const QDateTime m_now;
+    const int m_today;
     bool m_pictureShown = false;
-    int m_today = 0;
     double m_clockWidth = 0;
     double m_clockHeight = 0;
 };

@@ -193,6 +193,32 @@ TEST_F(TallTank, NoFlickOutsideTheFlickSecondsAndFastFishFlickEverySecond)
     (void)still;
 }
 
+// A clock that has moved on a second each time it is read, as when a frame
+// straddles the turn of a second.
+class AdvancingClock final : public Clock
+{
+public:
+    explicit AdvancingClock(QDateTime start) : m_start(std::move(start)) {}
+    QDateTime now() const override { return m_start.addSecs(m_reads++); }
+
+private:
+    QDateTime m_start;
+    mutable int m_reads = 0;
+};
+
+TEST_F(TallTank, ClockTextAndTailBeatShowTheSameInstant)
+{
+    addFish(0, 50, 20 + 180);
+    state.settings.timevisible = QStringLiteral("1");
+    AdvancingClock advancing(QDateTime(QDate(2026, 12, 8), QTime(12, 34, 56)));
+    FrameContext context{state, model, surface, sprites, random, advancing};
+    runFrame(context);
+    EXPECT_EQ(model.clock.text.view(), u"2026/12/08  12:34:56");
+    // Second 56 is a flick second: piece 1 starts one pixel right.
+    EXPECT_EQ(pixel(50, 220), 0u);
+    EXPECT_EQ(pixel(51, 220), spritePixel(0, false, 0, false));
+}
+
 TEST_F(Frames, UnknownSpeciesIsKeptButNeitherMovedNorDrawn)
 {
     const int odd = addFishCode(u'9', 30, 30, 4, 4, 400, QStringLiteral("Mystery"));
