@@ -338,7 +338,7 @@ void followLeader(Swimmer &s, Random &random, const FishValues &leader)
     }
 }
 
-void schoolingChoice(Swimmer &s, Random &random, const AppState &state, int index)
+void schoolingChoice(Swimmer &s, Random &random, const AppState &state, int index, int leader)
 {
     const int r = draw(random, 21);
     if (r == 0) {
@@ -362,7 +362,6 @@ void schoolingChoice(Swimmer &s, Random &random, const AppState &state, int inde
             s.dy = towardZero(s.dy);
         }
     } else if (r <= 15) {
-        const int leader = fishLeader(state, index);
         if (leader != index) {
             followLeader(s, random, state.values[leader]);
         }
@@ -399,9 +398,8 @@ void schoolingRestart(Swimmer &s, Random &random)
     }
 }
 
-void leaderOrFollower(Swimmer &s, Random &random, const AppState &state, int index)
+void leaderOrFollower(Swimmer &s, Random &random, const AppState &state, int index, int leader)
 {
-    const int leader = fishLeader(state, index);
     if (leader == index) {
         // A stopped leader sets off at once, back the way it came.
         if (s.dx == 0 && s.f > 0) {
@@ -429,10 +427,13 @@ void leaderOrFollower(Swimmer &s, Random &random, const AppState &state, int ind
 void schoolingStep(Swimmer &s, Random &random, const AppState &state, int index,
                    const Extent &extent)
 {
-    schoolingChoice(s, random, state, index);
+    // The leader is the first fish of the species, which no step changes:
+    // looked up once, not once per rule.
+    const int leader = fishLeader(state, index);
+    schoolingChoice(s, random, state, index, leader);
     schoolingEdgeRule(s, random, extent);
     schoolingRestart(s, random);
-    leaderOrFollower(s, random, state, index);
+    leaderOrFollower(s, random, state, index, leader);
 }
 
 } // namespace
