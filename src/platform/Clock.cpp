@@ -2,11 +2,6 @@
 
 namespace fw {
 
-double Clock::secondsSinceMidnight() const
-{
-    return now().time().msecsSinceStartOfDay() / 1000.0;
-}
-
 int Clock::dayNumberOf(const QDate &date)
 {
     static const QDate dayZero(1899, 12, 30);

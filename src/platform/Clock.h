@@ -16,8 +16,6 @@ public:
     QDate today() const { return now().date(); }
     // Whole days since 30 December 1899 (day 0).
     int dayNumber() const { return dayNumberOf(today()); }
-    // Seconds since midnight with fractions.
-    double secondsSinceMidnight() const;
 
     static int dayNumberOf(const QDate &date);
 };
