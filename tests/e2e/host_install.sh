@@ -1,14 +1,9 @@
 #!/usr/bin/env bash
 # cmake --install puts the program and every file a desktop needs in place.
 # Usage: host_install.sh <finwicks binary> <build folder>
-set -euo pipefail
+source "$(dirname "$0")/e2e_common.sh"
 build=$2
-prefix=$(mktemp -d /tmp/finwicks-install.XXXXXX)
-trap 'rm -rf "$prefix"' EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+prefix=$E2E_WORK/prefix
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
@@ -27,8 +22,8 @@ for icon in "$prefix"/share/icons/hicolor/*/apps/finwicks.png; do
 done
 
 # The installed program answers --help without a display or a file.
-home=$(mktemp -d)
-trap 'rm -rf "$prefix" "$home"' EXIT
+home=$E2E_WORK/home
+mkdir "$home"
 usage=$(env -i HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_RUNTIME_DIR="$home" \
     ASAN_OPTIONS=detect_leaks=0 "$prefix/bin/finwicks" --help)
 [[ "$usage" == *"--window-id"* ]] || fail "no usage text: $usage"
