@@ -100,17 +100,28 @@ void DirtyRegion::add(const QRect &rect)
     }
     // Out of slots: grow the rectangle whose union with the new one adds the
     // least area. The region only ever gets larger, so no changed pixel is lost.
-    int best = 0;
-    qint64 bestGrowth = -1;
-    for (int i = 0; i < m_count; ++i) {
-        const Edges slot(m_rects[i]);
-        const qint64 growth = slot.united(added).area() - slot.area();
-        if (bestGrowth < 0 || growth < bestGrowth) {
-            best = i;
-            bestGrowth = growth;
-        }
-    }
+    const int best = leastGrowth(added.left, added.top, added.right, added.bottom);
     setSlot(best, Edges(m_rects[best]).united(added).rect());
+}
+
+int DirtyRegion::leastGrowth(int left, int top, int right, int bottom)
+{
+    // Once the slots run out this runs for every rectangle of a busy frame:
+    // the growths are worked out over the edge arrays in one branch-free pass
+    // the compiler vectorises, and only then is the smallest one looked for.
+    for (int i = 0; i < Slots; ++i) {
+        const qint64 width = m_right[i] - m_left[i] + 1;
+        const qint64 height = m_bottom[i] - m_top[i] + 1;
+        const qint64 unitedWidth = std::max(m_right[i], right) - std::min(m_left[i], left) + 1;
+        const qint64 unitedHeight = std::max(m_bottom[i], bottom) - std::min(m_top[i], top) + 1;
+        m_growth[i] = unitedWidth * unitedHeight - width * height;
+    }
+    int best = 0;
+    for (int i = 1; i < m_count; ++i) {
+        if (m_growth[i] < m_growth[best])
+            best = i;
+    }
+    return best;
 }
 
 QRect DirtyRegion::bounds() const

@@ -26,6 +26,8 @@ public:
 
 private:
     void setSlot(int i, const QRect &rect);
+    // The full slot whose union with the given edges adds the least area.
+    int leastGrowth(int left, int top, int right, int bottom);
 
     std::array<QRect, Slots> m_rects{};
     // The edges again, one array each, so that the search for overlapping
@@ -34,6 +36,8 @@ private:
     std::array<int, Slots> m_top{};
     std::array<int, Slots> m_right{};
     std::array<int, Slots> m_bottom{};
+    // Scratch space for leastGrowth(), kept here so a frame allocates nothing.
+    std::array<qint64, Slots> m_growth{};
     int m_count = 0;
 };
 

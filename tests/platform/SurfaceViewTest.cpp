@@ -162,3 +162,56 @@ TEST(SurfaceView, PresentsIntoTheWindowWithoutPaintingOverWidgetsAbove)
     EXPECT_EQ(shown.pixel(15, 10), qRgb(255, 0, 0)); // the new frame
     EXPECT_EQ(shown.pixel(40 + 10, 5), qRgb(255, 0, 0));
 }
+
+TEST(SurfaceView, PresentsEveryChangedRectangleOfABusyFrameAndNothingElse)
+{
+    QWidget window;
+    window.resize(200, 120);
+    auto *view = new SurfaceView(&window);
+    view->setGeometry(4, 3, 190, 110);
+    window.show();
+    QCoreApplication::processEvents();
+
+    Surface &surface = view->surface();
+    surface.setBackColor(0x000000);
+    surface.cls();
+    view->present();
+
+    // A frame's worth of scattered, partly overlapping and edge-clipped
+    // rectangles, more than fit unmerged, drawn while the old frame stays on
+    // screen elsewhere.
+    QImage expected = grabbed(window);
+    ASSERT_FALSE(expected.isNull());
+    surface.setBackColor(0x0000ff);
+    surface.fill(0, 0, 190, 110);
+    surface.clearDirty();
+    std::uint32_t seed = 7;
+    auto next = [&seed](int n) {
+        seed = seed * 1103515245u + 12345u;
+        return int((seed >> 8) % std::uint32_t(n));
+    };
+    QRegion changed;
+    for (int i = 0; i < 300; ++i) {
+        const QRect rect(next(200) - 5, next(120) - 5, 1 + next(12), 1 + next(9));
+        const int colour = 0x010101 * (1 + i % 200);
+        surface.setBackColor(colour);
+        surface.fill(rect.x(), rect.y(), rect.width(), rect.height());
+        changed += rect & QRect(0, 0, 190, 110);
+    }
+    const QImage frame = surface.image().convertToFormat(QImage::Format_RGB32);
+    view->present();
+    const QImage shown = grabbed(window);
+    ASSERT_EQ(shown.size(), expected.size());
+    for (int y = 0; y < 110; ++y) {
+        for (int x = 0; x < 190; ++x) {
+            const QRgb want =
+                changed.contains(QPoint(x, y)) ? frame.pixel(x, y) : expected.pixel(x + 4, y + 3);
+            // Merging may repaint a little beyond what changed, but only with
+            // the new frame's pixels; the old frame shows nowhere inside.
+            const QRgb got = shown.pixel(x + 4, y + 3);
+            if (got != want) {
+                ASSERT_EQ(got, frame.pixel(x, y)) << x << "," << y;
+            }
+        }
+    }
+}

@@ -61,10 +61,7 @@ bool SurfaceView::presentDirectly()
         return false;
 
     const QPoint offset = mapTo(top, QPoint(0, 0));
-    const DirtyRegion &dirty = m_surface.dirty();
-    m_region = QRegion();
-    for (int i = 0; i < dirty.count(); ++i)
-        m_region += dirty.at(i).translated(offset);
+    buildRegion(offset);
     store->beginPaint(m_region);
     QPaintDevice *device = store->paintDevice();
     if (!device) {
@@ -77,6 +74,32 @@ bool SurfaceView::presentDirectly()
     return true;
 }
 
+void SurfaceView::buildRegion(QPoint offset)
+{
+    // Adding a frame's hundred-odd rectangles one by one to a region costs a
+    // union against the whole region each time. Uniting them pairwise, like a
+    // binary counter, keeps both operands of each union about the same size.
+    const DirtyRegion &dirty = m_surface.dirty();
+    int used = 0;
+    for (int i = 0; i < dirty.count(); ++i) {
+        QRegion carry(dirty.at(i).translated(offset));
+        int level = 0;
+        for (; level < used && !m_levels[level].isEmpty(); ++level) {
+            carry = m_levels[level].united(carry);
+            m_levels[level] = QRegion();
+        }
+        if (level == used)
+            ++used;
+        m_levels[level] = std::move(carry);
+    }
+    m_region = QRegion();
+    for (int level = 0; level < used; ++level) {
+        if (!m_levels[level].isEmpty())
+            m_region = m_region.isEmpty() ? m_levels[level] : m_region.united(m_levels[level]);
+        m_levels[level] = QRegion();
+    }
+}
+
 void SurfaceView::copyRectangles(QPaintDevice *device, QPoint offset)
 {
     const DirtyRegion &dirty = m_surface.dirty();
@@ -87,14 +110,27 @@ void SurfaceView::copyRectangles(QPaintDevice *device, QPoint offset)
     if (target && target->devicePixelRatio() == 1.0 &&
         (target->format() == QImage::Format_RGB32 ||
          target->format() == QImage::Format_ARGB32_Premultiplied)) {
+        // Row addresses are worked out here: scanLine() checks for sharing on
+        // every call, thousands of times a frame.
         const QRect targetRect = target->rect();
+        uchar *const targetBits = target->bits();
+        const uchar *const sourceBits = source.constBits();
+        const qsizetype targetStride = target->bytesPerLine();
+        const qsizetype sourceStride = source.bytesPerLine();
         for (int i = 0; i < dirty.count(); ++i) {
-            const QRect to = dirty.at(i).translated(offset) & targetRect;
+            const QRect to =
+                dirty.at(i).translated(offset) & targetRect & source.rect().translated(offset);
+            if (to.isEmpty())
+                continue;
             const QRect from = to.translated(-offset);
             const qsizetype bytes = qsizetype(from.width()) * 4;
-            for (int row = 0; row < from.height(); ++row)
-                std::memcpy(target->scanLine(to.y() + row) + qsizetype(to.x()) * 4,
-                            source.constScanLine(from.y() + row) + qsizetype(from.x()) * 4, bytes);
+            uchar *out = targetBits + to.y() * targetStride + qsizetype(to.x()) * 4;
+            const uchar *in = sourceBits + from.y() * sourceStride + qsizetype(from.x()) * 4;
+            for (int row = 0; row < from.height(); ++row) {
+                std::memcpy(out, in, bytes);
+                out += targetStride;
+                in += sourceStride;
+            }
         }
         return;
     }

@@ -6,6 +6,8 @@
 #include <QRegion>
 #include <QWidget>
 
+#include <array>
+
 namespace fw {
 
 // The widget that shows a Surface (the aquarium's `PictureScreen`). Drawing
@@ -54,12 +56,15 @@ protected:
 private:
     void syncSize();
     bool presentDirectly();
+    void buildRegion(QPoint offset);
     void copyRectangles(QPaintDevice *device, QPoint offset);
     bool isCovered(const QRect &area) const;
 
     Surface m_surface;
     MousePointer m_pointer = MousePointer::Default;
     QRegion m_region;
+    // Partial unions while the region is built, one per power of two.
+    std::array<QRegion, 16> m_levels;
 };
 
 } // namespace fw
