@@ -60,12 +60,14 @@ void loadFishTable(AppState &state, Random &random, const IniFile &file)
         state.values[p].facing = 0;
     state.fish.count = 0;
 
-    for (int p = 1; p <= FishTable::Capacity; ++p) {
-        const QString key = QStringLiteral("f%1").arg(p, 2, 10, QChar(u'0'));
+    // A gap in the keys (f05 without f04, only possible by hand) must not
+    // lose the fish after it: they move up, and the next save closes the gap.
+    for (int k = 1; k <= FishTable::Capacity; ++k) {
+        const QString key = QStringLiteral("f%1").arg(k, 2, 10, QChar(u'0'));
         const QString value = file.value(u"fish", key).value_or(QStringLiteral("NODATA"));
         if (value.startsWith(u"NODATA"))
-            break;
-        state.fish.count = p;
+            continue;
+        const int p = ++state.fish.count;
         FishRecord &record = state.fish.at(p);
         record = FishRecord(value);
 

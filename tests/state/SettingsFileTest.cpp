@@ -262,7 +262,7 @@ TEST_F(SettingsFileTest, SavingDropsUnknownKeysAndWritesNumbersPlainly)
     EXPECT_TRUE(readBytes(state.settingsPath).endsWith("bubble_count_max=100\r\n"));
 }
 
-TEST_F(SettingsFileTest, FishLoadUpToTheFirstGapWithRecordsFittedTo120)
+TEST_F(SettingsFileTest, FishAfterAGapMoveUpAndRecordsAreFittedTo120)
 {
     QByteArray bytes("[fish]\r\nf01=1\r\nF02=");
     bytes += QByteArray(130, '2');
@@ -274,7 +274,8 @@ TEST_F(SettingsFileTest, FishLoadUpToTheFirstGapWithRecordsFittedTo120)
     for (int i = 0; i < 3; ++i)
         random.push(0.0);
     loadFishTable(loaded, random, IniFile::parse(bytes));
-    ASSERT_EQ(loaded.fish.count, 3);
+    ASSERT_EQ(loaded.fish.count, 4);
+    EXPECT_TRUE(loaded.fish.at(4).text().startsWith(u"5 after a gap"));
     EXPECT_EQ(loaded.fish.at(1).text().size(), 120);
     EXPECT_EQ(loaded.fish.at(2).text(), QString(120, u'2'));
     EXPECT_EQ(loaded.values[3].left, 77); // 99999 does not fit: left as it was
