@@ -5,18 +5,23 @@
 # demo (28 sprites, no aquarium logic) shown by a widget and by a plain
 # window with a backing store, to tell presentation costs apart.
 #
-# usage: tools/cpu-compare/cpu-compare.sh [--seconds N] [--build DIR] [--display :N]
+# --baseline FILE also measures another finwicks executable (e.g. a copy of an
+# earlier build) in the same run, so a change can be judged on equal terms.
+#
+# usage: tools/cpu-compare/cpu-compare.sh [--seconds N] [--build DIR] [--display :N] [--baseline FILE]
 set -euo pipefail
 
 seconds=30
 build=build
 display=:141
+baseline=
 while [[ $# -gt 0 ]]; do
     case "$1" in
     --seconds) seconds=$2; shift 2 ;;
     --build) build=$2; shift 2 ;;
     --display) display=$2; shift 2 ;;
-    *) echo "usage: $0 [--seconds N] [--build DIR] [--display :N]" >&2; exit 2 ;;
+    --baseline) baseline=$(realpath "$2"); shift 2 ;;
+    *) echo "usage: $0 [--seconds N] [--build DIR] [--display :N] [--baseline FILE]" >&2; exit 2 ;;
     esac
 done
 cd "$(dirname "$0")/../.."
@@ -127,6 +132,9 @@ fi
 if [[ -x $finwicks ]]; then
     prepare_settings
     measure "finwicks /s (28 fish, 100 bubbles)" "$finwicks" /s
+    if [[ -n $baseline ]]; then
+        measure "baseline /s (28 fish, 100 bubbles)" "$baseline" /s
+    fi
 else
     results+=("finwicks is not built in $build")
 fi
