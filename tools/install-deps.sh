@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake make pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev libxcb-shm0-dev
     googletest libgtest-dev
     fonts-noto-cjk
     xvfb xdotool x11-utils imagemagick xscreensaver libx11-dev libxfixes-dev

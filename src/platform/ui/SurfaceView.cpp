@@ -1,5 +1,7 @@
 #include "platform/ui/SurfaceView.h"
 
+#include "platform/ui/X11Presenter.h"
+
 #include <QBackingStore>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -20,6 +22,8 @@ SurfaceView::SurfaceView(QWidget *parent) : QWidget(parent)
     setFocusPolicy(Qt::StrongFocus);
     syncSize();
 }
+
+SurfaceView::~SurfaceView() = default;
 
 Surface &SurfaceView::surface()
 {
@@ -61,6 +65,8 @@ bool SurfaceView::presentDirectly()
         return false;
 
     const QPoint offset = mapTo(top, QPoint(0, 0));
+    if (presentToX11(top, handle, offset))
+        return true;
     buildRegion(offset);
     store->beginPaint(m_region);
     QPaintDevice *device = store->paintDevice();
@@ -68,10 +74,72 @@ bool SurfaceView::presentDirectly()
         store->endPaint();
         return false;
     }
-    copyRectangles(device, offset);
+    copyRectangles(device, offset, m_surface.dirty());
     store->endPaint();
     store->flush(m_region, handle);
     return true;
+}
+
+bool SurfaceView::presentToX11(QWidget *top, QWindow *handle, QPoint offset)
+{
+    // The X server reads the rectangles from shared memory straight into the
+    // window: no copy into Qt's backing store, no Qt flush.
+    if (!m_x11)
+        m_x11 = std::make_unique<X11Presenter>();
+    if (!m_x11->available() || nativeParentWidget() != top)
+        return false;
+    if (m_watchedWindow != handle) {
+        if (m_watchedWindow)
+            m_watchedWindow->removeEventFilter(this);
+        m_watchedWindow = handle;
+        handle->installEventFilter(this);
+    }
+    if (!m_x11->present(m_surface.image(), m_surface.dirty(), std::uint32_t(top->winId()), offset,
+                        visibleArea(offset)))
+        return false;
+    m_backingStale = true;
+    return true;
+}
+
+QRect SurfaceView::visibleArea(QPoint offset) const
+{
+    // Our rectangle cut by every parent's, in the window's coordinates.
+    QRect area = rect().translated(offset);
+    QPoint origin = offset;
+    for (const QWidget *widget = this; !widget->isWindow(); widget = widget->parentWidget()) {
+        origin -= widget->pos();
+        area &= widget->parentWidget()->rect().translated(origin);
+    }
+    return area;
+}
+
+bool SurfaceView::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_watchedWindow && event->type() == QEvent::Expose && m_backingStale)
+        refreshBackingStore();
+    return QWidget::eventFilter(watched, event);
+}
+
+void SurfaceView::refreshBackingStore()
+{
+    // Called before Qt answers an expose from its backing store, which lacks
+    // what was sent to the window directly since the last repaint.
+    QWidget *top = window();
+    QBackingStore *store = top->backingStore();
+    if (!store || !isVisible())
+        return;
+    const QPoint offset = mapTo(top, QPoint(0, 0));
+    const QRect area = visibleArea(offset) & m_surface.image().rect().translated(offset);
+    if (area.isEmpty())
+        return;
+    store->beginPaint(QRegion(area));
+    if (QPaintDevice *device = store->paintDevice()) {
+        DirtyRegion whole;
+        whole.add(area.translated(-offset));
+        copyRectangles(device, offset, whole);
+    }
+    store->endPaint();
+    m_backingStale = false;
 }
 
 void SurfaceView::buildRegion(QPoint offset)
@@ -100,9 +168,8 @@ void SurfaceView::buildRegion(QPoint offset)
     }
 }
 
-void SurfaceView::copyRectangles(QPaintDevice *device, QPoint offset)
+void SurfaceView::copyRectangles(QPaintDevice *device, QPoint offset, const DirtyRegion &dirty)
 {
-    const DirtyRegion &dirty = m_surface.dirty();
     const QImage &source = m_surface.image();
     // The X11 backing store is a 32-bit image: rows are copied as they are,
     // which costs a fraction of a painter's drawImage per rectangle.

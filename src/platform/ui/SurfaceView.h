@@ -3,12 +3,18 @@
 #include "platform/MousePointer.h"
 #include "platform/Surface.h"
 
+#include <QPointer>
 #include <QRegion>
 #include <QWidget>
 
 #include <array>
+#include <memory>
+
+class QWindow;
 
 namespace fw {
+
+class X11Presenter;
 
 // The widget that shows a Surface (the aquarium's `PictureScreen`). Drawing
 // goes to the surface's image; present() then repaints on screen only what
@@ -22,6 +28,7 @@ class SurfaceView : public QWidget
 
 public:
     explicit SurfaceView(QWidget *parent = nullptr);
+    ~SurfaceView() override;
 
     // The surface, resized to the widget first if the widget was resized.
     Surface &surface();
@@ -45,6 +52,7 @@ signals:
     void gotFocus(Qt::FocusReason reason);
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
@@ -56,8 +64,11 @@ protected:
 private:
     void syncSize();
     bool presentDirectly();
+    bool presentToX11(QWidget *top, QWindow *handle, QPoint offset);
+    QRect visibleArea(QPoint offset) const;
+    void refreshBackingStore();
     void buildRegion(QPoint offset);
-    void copyRectangles(QPaintDevice *device, QPoint offset);
+    void copyRectangles(QPaintDevice *device, QPoint offset, const DirtyRegion &rects);
     bool isCovered(const QRect &area) const;
 
     Surface m_surface;
@@ -65,6 +76,12 @@ private:
     QRegion m_region;
     // Partial unions while the region is built, one per power of two.
     std::array<QRegion, 16> m_levels;
+    // On X11 the changed rectangles bypass Qt's backing store, which then
+    // holds an older picture: it is brought up to date before Qt shows it
+    // again for an expose.
+    std::unique_ptr<X11Presenter> m_x11;
+    QPointer<QWindow> m_watchedWindow;
+    bool m_backingStale = false;
 };
 
 } // namespace fw
