@@ -9,6 +9,8 @@ packages=(
     googletest libgtest-dev
     fonts-noto-cjk
     xvfb xdotool x11-utils imagemagick xscreensaver libx11-dev libxfixes-dev
+    qt6-wayland sway grim wtype
+    xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
 )
 
 missing=()
