@@ -11,6 +11,7 @@ packages=(
     xvfb xdotool x11-utils imagemagick xscreensaver libx11-dev libxfixes-dev
     qt6-wayland sway grim wtype
     xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
+    debhelper lintian
     clang libclang-rt-dev
 )
 
