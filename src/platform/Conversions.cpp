@@ -93,6 +93,17 @@ double decimalPrefix(QStringView text)
     return parseLeadingNumber(text).value;
 }
 
+QStringView trimmedSpaces(QStringView text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text[begin] == u' ')
+        ++begin;
+    while (end > begin && text[end - 1] == u' ')
+        --end;
+    return text.sliced(begin, end - begin);
+}
+
 std::optional<std::int16_t> toInt16(double value)
 {
     if (std::isnan(value))

@@ -30,6 +30,10 @@ int truncInt(double value);
 // text with no leading number reads as 0.
 double decimalPrefix(QStringView text);
 
+// The text without ASCII spaces at either end, the way names and fixed-width
+// fields are trimmed; a full-width space is part of the text.
+QStringView trimmedSpaces(QStringView text);
+
 // A number to a 16-bit integer by nearest(); empty when the rounded value lies
 // outside -32768..32767, so the caller skips the assignment.
 std::optional<std::int16_t> toInt16(double value);

@@ -3,8 +3,8 @@
 #include "platform/Clock.h"
 #include "state/Fish.h"
 
-#include <QStringDecoder>
-#include <QStringEncoder>
+#include "platform/Conversions.h"
+#include "state/Cp932.h"
 
 namespace fw {
 
@@ -12,14 +12,6 @@ namespace {
 
 constexpr int NameBytes = 10;
 constexpr int NameField = 10;
-
-const char *const CodePage = "windows-31j";
-
-QByteArray toCodePage(QStringView text)
-{
-    QStringEncoder encoder(CodePage);
-    return encoder.encode(text);
-}
 
 QString field(const AppState &state, const Clock &clock, int position, const char *key, bool asText)
 {
@@ -36,14 +28,12 @@ QString rightAligned(const QString &text, int width)
 
 int doubleByteLength(QStringView text)
 {
-    return int(toCodePage(text).size());
+    return cp932ByteCount(text);
 }
 
 bool fitsDoubleByteCodePage(QStringView text)
 {
-    QStringDecoder decoder(CodePage);
-    const QString back = decoder.decode(toCodePage(text));
-    return back == text;
+    return decodeCp932(encodeCp932(text)) == text;
 }
 
 QString registerHeader()
@@ -62,7 +52,7 @@ QString withoutTrailingSpaces(QStringView text)
 
 QString registerName(const AppState &state, const Clock &clock, int position)
 {
-    return field(state, clock, position, "name", false).trimmed();
+    return trimmedSpaces(field(state, clock, position, "name", false)).toString();
 }
 
 QString registerRow(const AppState &state, const Clock &clock, int position)

@@ -23,7 +23,7 @@ void copyWorkingFishBack(AppState &state, Random &random)
     state.fish.count = state.workingFish.count;
     for (int position = 1; position <= state.workingFish.count; ++position) {
         const FishRecord &record = state.workingFish.at(position);
-        if (record.name().trimmed().isEmpty()) {
+        if (trimmedSpaces(record.name()).isEmpty()) {
             const int sex = nearestInt(decimalPrefix(QString(record.sex())));
             const QString name = PickFishName(state, random, sex);
             SetFishField(state, position, u"name", name, true);

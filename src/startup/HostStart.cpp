@@ -3,6 +3,7 @@
 #include "startup/StartupState.h"
 #include "state/Fish.h"
 #include "state/IniFile.h"
+#include "state/SettingsFile.h"
 #include "state/StateLoading.h"
 
 #include <QElapsedTimer>
@@ -17,10 +18,11 @@ namespace fw {
 
 namespace {
 
+// By the same rule as the owner's start, so both instances agree on whether
+// the file holds a tank.
 bool fileHasDate(const QString &path)
 {
-    const std::optional<IniFile> file = IniFile::load(path);
-    return file && file->value(u"system", u"date").has_value();
+    return holdsSavedState(readSettingsFile(path));
 }
 
 } // namespace

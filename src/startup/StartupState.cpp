@@ -28,13 +28,23 @@ bool ensureSettingsFolder(const QString &settingsPath)
 
 bool keepUnusableFile(const QString &settingsPath)
 {
-    const QString backup = settingsPath + QStringLiteral(".bak");
     if (!QFileInfo(settingsPath).isFile())
         return false;
-    if (QFileInfo::exists(backup))
-        QFile::remove(backup);
-    if (QFile::copy(settingsPath, backup) || QFile::rename(settingsPath, backup))
+    // Earlier backups move one place back, the oldest beyond the last goes.
+    const auto backupName = [&settingsPath](int n) {
+        return settingsPath + (n == 0 ? QStringLiteral(".bak") : QStringLiteral(".bak.%1").arg(n));
+    };
+    QFile::remove(backupName(KeptBackups - 1));
+    for (int n = KeptBackups - 2; n >= 0; --n) {
+        if (QFileInfo::exists(backupName(n)))
+            QFile::rename(backupName(n), backupName(n + 1));
+    }
+    const QString backup = backupName(0);
+    if (QFile::copy(settingsPath, backup) || QFile::rename(settingsPath, backup)) {
+        std::fprintf(stderr, "finwicks: %s holds no saved tank; kept it as %s\n",
+                     qUtf8Printable(settingsPath), qUtf8Printable(backup));
         return true;
+    }
     std::fprintf(stderr, "finwicks: could not keep %s as %s\n", qUtf8Printable(settingsPath),
                  qUtf8Printable(backup));
     return false;
@@ -44,15 +54,13 @@ StartupOutcome prepareState(AppState &state, Random &random, const Clock &clock,
                             const FileReplaceSteps &steps)
 {
     StartupOutcome outcome;
-    std::optional<IniFile> file = IniFile::load(state.settingsPath);
-    const QString date = file ? file->value(u"system", u"date").value_or(QStringLiteral("NoFile"))
-                              : QStringLiteral("NoFile");
-    if (date == u"NoFile") {
+    std::optional<IniFile> file = readSettingsFile(state.settingsPath);
+    if (!holdsSavedState(file)) {
         outcome.firstRun = true;
         keepUnusableFile(state.settingsPath);
         createFirstRunState(state, random, clock, screen);
         outcome.saved = SaveAll(state, clock, steps);
-        file = outcome.saved ? IniFile::load(state.settingsPath) : std::nullopt;
+        file = outcome.saved ? readSettingsFile(state.settingsPath) : std::nullopt;
     }
     if (file) {
         loadSettings(state.settings, *file, screen);

@@ -19,8 +19,10 @@ QString settingsFilePath();
 bool ensureSettingsFolder(const QString &settingsPath);
 
 // Copies (or, when it cannot be read, moves) a settings file that is about to
-// be replaced to FINWICKS.INI.bak beside it, so its fish are not lost.
+// be replaced to FINWICKS.INI.bak beside it, so its fish are not lost, and
+// says so on standard error. Earlier backups become .bak.1 and .bak.2.
 bool keepUnusableFile(const QString &settingsPath);
+inline constexpr int KeptBackups = 3;
 
 // What start-up found.
 struct StartupOutcome
@@ -29,8 +31,8 @@ struct StartupOutcome
     bool saved = true; // the first-run file was written (always true otherwise)
 };
 
-// Fills the state from state.settingsPath: when the file has no "date" in
-// "system", the first-run state is created and saved (the old file kept as
+// Fills the state from state.settingsPath: when the file holds no saved tank
+// (holdsSavedState), the first-run state is created and saved (the old file kept as
 // .bak); then every setting and fish is loaded and unnamed fish get names.
 StartupOutcome prepareState(AppState &state, Random &random, const Clock &clock, ScreenSize screen,
                             const FileReplaceSteps &steps = {});

@@ -45,6 +45,35 @@ void syncFolder(const QString &path)
     }
 }
 
+// The file a symbolic link (or a chain of them) points to, so that the link
+// stays a link and its target is what gets replaced; the path itself when it
+// is no link.
+QString linkTarget(const QString &path)
+{
+    QString current = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        const QFileInfo info(current);
+        if (!info.isSymLink())
+            return current;
+        current = info.symLinkTarget(); // absolute, even for a dangling link
+    }
+    return current;
+}
+
+// A file that exists and that the user may not write, or that nobody may
+// write (which holds for root as well), is the user's choice to keep as it
+// is, not something to rename over.
+bool isReadOnly(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return false;
+    constexpr auto anyWrite =
+        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    return !(info.permissions() & anyWrite) ||
+           ::access(QFile::encodeName(path).constData(), W_OK) != 0;
+}
+
 bool fail(QFile &temporary, QString *error, const QString &reason)
 {
     if (error)
@@ -68,14 +97,20 @@ bool replaceFile(const QString &path, QByteArrayView bytes, QString *error,
             *error = QStringLiteral("no file name");
         return false;
     }
-    QFile temporary(path + QStringLiteral(".saving"));
+    const QString target = linkTarget(path);
+    if (isReadOnly(target)) {
+        if (error)
+            *error = QStringLiteral("%1 is read-only").arg(target);
+        return false;
+    }
+    QFile temporary(target + QStringLiteral(".saving"));
     if (!temporary.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         if (error)
             *error = QStringLiteral("cannot create %1: %2")
                          .arg(temporary.fileName(), temporary.errorString());
         return false;
     }
-    const QFileInfo old(path);
+    const QFileInfo old(target);
     if (old.isFile())
         temporary.setPermissions(old.permissions());
 
@@ -87,10 +122,10 @@ bool replaceFile(const QString &path, QByteArrayView bytes, QString *error,
         return fail(temporary, error,
                     QStringLiteral("cannot flush %1 to disk").arg(temporary.fileName()));
     temporary.close();
-    if (!rename(temporary.fileName(), path))
+    if (!rename(temporary.fileName(), target))
         return fail(temporary, error,
-                    QStringLiteral("cannot replace %1 with %2").arg(path, temporary.fileName()));
-    syncFolder(path);
+                    QStringLiteral("cannot replace %1 with %2").arg(target, temporary.fileName()));
+    syncFolder(target);
     return true;
 }
 

@@ -24,7 +24,9 @@ struct FileReplaceSteps
 
 // Replaces the file at `path` with `bytes` whole or not at all: the bytes go
 // to a temporary file in the same folder, which is flushed to disk and then
-// renamed over the old file. On failure the old file is untouched, the
+// renamed over the old file. A symbolic link is followed: the file it points
+// to is replaced and the link stays. A file the user may not write is left
+// alone and the save fails. On failure the old file is untouched, the
 // temporary file is removed, `error` says why, and the result is false.
 bool replaceFile(const QString &path, QByteArrayView bytes, QString *error = nullptr,
                  const FileReplaceSteps &steps = {});

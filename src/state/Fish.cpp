@@ -31,7 +31,7 @@ bool nameWorn(const FishTable &tank, QStringView name)
 {
     for (int p = 1; p <= tank.count; ++p) {
         const QStringView worn = tank.at(p).name();
-        if (worn.trimmed() == name || worn.mid(1).trimmed() == name)
+        if (trimmedSpaces(worn) == name || trimmedSpaces(worn.mid(1)) == name)
             return true;
     }
     return false;
@@ -236,7 +236,7 @@ void nameUnnamedFish(AppState &state, Random &random, bool working)
     FishTable &table = state.table(working);
     for (int p = 1; p <= table.count; ++p) {
         const FishRecord &record = table.at(p);
-        if (!record.name().trimmed().isEmpty())
+        if (!trimmedSpaces(record.name()).isEmpty())
             continue;
         const int sex = nearestInt(decimalPrefix(QStringView(record.text()).mid(16, 1)));
         table.at(p).setField(u"name", PickFishName(state, random, sex));

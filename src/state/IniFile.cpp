@@ -18,88 +18,148 @@ QString singleLine(QStringView text)
     return line;
 }
 
+bool isBlank(char byte)
+{
+    return byte == ' ' || byte == '\t';
+}
+
+// Spaces and tabs are single bytes that no character of the code page
+// contains, so they can be trimmed before decoding; a full-width space is
+// kept.
+QByteArrayView trimmedBlanks(QByteArrayView bytes)
+{
+    qsizetype begin = 0;
+    qsizetype end = bytes.size();
+    while (begin < end && isBlank(bytes[begin]))
+        ++begin;
+    while (end > begin && isBlank(bytes[end - 1]))
+        --end;
+    return bytes.sliced(begin, end - begin);
+}
+
+QStringView trimmedBlanks(QStringView text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && (text[begin] == u' ' || text[begin] == u'\t'))
+        ++begin;
+    while (end > begin && (text[end - 1] == u' ' || text[end - 1] == u'\t'))
+        --end;
+    return text.sliced(begin, end - begin);
+}
+
 // Like the platform's profile reader: one pair of matching quotes around a
-// value is not part of it.
-QStringView unquoted(QStringView value)
+// value is not part of it. Quotes are ASCII, never part of a character.
+QByteArrayView unquoted(QByteArrayView value)
 {
     if (value.size() >= 2 && value.front() == value.back() &&
-        (value.front() == u'"' || value.front() == u'\''))
-        return value.mid(1, value.size() - 2);
+        (value.front() == '"' || value.front() == '\''))
+        return value.sliced(1, value.size() - 2);
     return value;
+}
+
+// The longest leading part within maxBytes that does not split a character.
+QByteArrayView cutAtCharacter(QByteArrayView bytes, qsizetype maxBytes)
+{
+    qsizetype end = 0;
+    while (end < bytes.size()) {
+        const qsizetype length = cp932CharacterLength(bytes.sliced(end));
+        if (end + length > maxBytes)
+            break;
+        end += length;
+    }
+    return bytes.first(end);
+}
+
+QString folded(QStringView name)
+{
+    return name.toString().toCaseFolded();
 }
 
 } // namespace
 
-IniFile IniFile::parse(QByteArrayView bytes)
+IniFile IniFile::parse(QByteArrayView bytes, const IniSelection &selection)
 {
     IniFile file;
-    const QString text = decodeCp932(bytes);
     Section *current = nullptr;
-    for (QStringView line : QStringView(text).tokenize(QChar(u'\n'))) {
-        for (QStringView part : line.tokenize(QChar(u'\r'))) {
-            const QStringView trimmed = part.trimmed();
-            if (trimmed.isEmpty() || trimmed.startsWith(u';'))
-                continue;
-            if (trimmed.startsWith(u'[')) {
-                const qsizetype close = trimmed.indexOf(u']');
-                const QStringView name =
-                    (close < 0 ? trimmed.mid(1) : trimmed.mid(1, close - 1)).trimmed();
-                current = &file.sectionForAppending(name.toString());
-                continue;
-            }
-            if (!current)
-                continue; // keys before any section belong to none
-            const qsizetype equals = trimmed.indexOf(u'=');
-            const QStringView key = (equals < 0 ? trimmed : trimmed.left(equals)).trimmed();
-            const QStringView value =
-                equals < 0 ? QStringView() : trimmed.mid(equals + 1).trimmed();
-            if (key.isEmpty())
-                continue;
-            const bool known = std::any_of(
-                current->entries.begin(), current->entries.end(), [key](const Entry &entry) {
-                    return QStringView(entry.key).compare(key, Qt::CaseInsensitive) == 0;
-                });
-            if (!known)
-                current->entries.push_back(
-                    {key.toString(), cutToCp932Bytes(unquoted(value), MaxValueBytes)});
+    qsizetype start = 0;
+    while (start < bytes.size()) {
+        qsizetype end = start;
+        while (end < bytes.size() && bytes[end] != '\n' && bytes[end] != '\r')
+            ++end;
+        const QByteArrayView line = trimmedBlanks(bytes.sliced(start, end - start));
+        start = end + 1;
+        if (line.isEmpty() || line.front() == ';')
+            continue;
+        if (line.front() == '[') {
+            current = file.sectionForAppending(decodeCp932(line.sliced(1)), selection);
+            continue;
         }
+        if (!current)
+            continue; // keys before any section or in a section not kept
+        const qsizetype equals = line.indexOf('=');
+        const QByteArrayView key = trimmedBlanks(equals < 0 ? line : line.first(equals));
+        const QByteArrayView value =
+            equals < 0 ? QByteArrayView() : trimmedBlanks(line.sliced(equals + 1));
+        if (!key.isEmpty())
+            file.addEntry(*current, key, value, selection);
     }
     return file;
 }
 
-std::optional<IniFile> IniFile::load(const QString &path)
+std::optional<IniFile> IniFile::load(const QString &path, const IniSelection &selection)
 {
-    const QFileInfo info(path);
-    if (!info.isFile())
+    if (!QFileInfo(path).isFile())
         return std::nullopt;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    const QByteArray bytes = file.read(MaxReadBytes);
-    if (file.error() != QFileDevice::NoError && bytes.isEmpty())
+    if (file.size() == 0)
+        return IniFile();
+    // Mapped rather than read, so that a file of any size is parsed in one
+    // pass without a copy of it in memory.
+    if (const uchar *mapped = file.map(0, file.size()))
+        return parse(QByteArrayView(mapped, file.size()), selection);
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
         return std::nullopt;
-    return parse(bytes);
+    return parse(bytes, selection);
+}
+
+IniFile::Section *IniFile::sectionForAppending(QStringView header, const IniSelection &selection)
+{
+    const qsizetype close = header.indexOf(u']');
+    const QStringView name = trimmedBlanks(close < 0 ? header : header.first(close));
+    // A repeated section continues the first one; its keys only count where
+    // the first did not have them.
+    const QString key = folded(name);
+    if (const auto found = m_byFoldedSection.constFind(key); found != m_byFoldedSection.cend())
+        return &m_sections[std::size_t(*found)];
+    if (selection.section && !selection.section(name))
+        return nullptr;
+    m_byFoldedSection.insert(key, qsizetype(m_sections.size()));
+    m_sections.push_back({name.toString(), {}, {}});
+    return &m_sections.back();
+}
+
+void IniFile::addEntry(Section &section, QByteArrayView keyBytes, QByteArrayView valueBytes,
+                       const IniSelection &selection)
+{
+    const QString key = decodeCp932(keyBytes);
+    QString foldedKey = folded(key);
+    if (section.byFoldedKey.contains(foldedKey))
+        return;
+    if (selection.key && !selection.key(section.name, key))
+        return;
+    section.byFoldedKey.insert(std::move(foldedKey), qsizetype(section.entries.size()));
+    section.entries.push_back(
+        {key, decodeCp932(cutAtCharacter(unquoted(valueBytes), MaxValueBytes))});
 }
 
 const IniFile::Section *IniFile::findSection(QStringView name) const
 {
-    for (const Section &section : m_sections) {
-        if (QStringView(section.name).compare(name, Qt::CaseInsensitive) == 0)
-            return &section;
-    }
-    return nullptr;
-}
-
-IniFile::Section &IniFile::sectionForAppending(const QString &name)
-{
-    // A repeated section continues the first one; its keys only count where
-    // the first did not have them.
-    for (Section &section : m_sections) {
-        if (QStringView(section.name).compare(name, Qt::CaseInsensitive) == 0)
-            return section;
-    }
-    m_sections.push_back({name, {}});
-    return m_sections.back();
+    const auto found = m_byFoldedSection.constFind(folded(name));
+    return found == m_byFoldedSection.cend() ? nullptr : &m_sections[std::size_t(*found)];
 }
 
 std::optional<QString> IniFile::value(QStringView section, QStringView key) const
@@ -107,16 +167,25 @@ std::optional<QString> IniFile::value(QStringView section, QStringView key) cons
     const Section *found = findSection(section);
     if (!found)
         return std::nullopt;
-    for (const Entry &entry : found->entries) {
-        if (QStringView(entry.key).compare(key, Qt::CaseInsensitive) == 0)
-            return entry.value;
-    }
-    return std::nullopt;
+    const auto entry = found->byFoldedKey.constFind(folded(key));
+    if (entry == found->byFoldedKey.cend())
+        return std::nullopt;
+    return found->entries[std::size_t(*entry)].value;
 }
 
 bool IniFile::hasSection(QStringView section) const
 {
     return findSection(section) != nullptr;
+}
+
+std::vector<QString> IniFile::keys(QStringView section) const
+{
+    std::vector<QString> names;
+    if (const Section *found = findSection(section)) {
+        for (const Entry &entry : found->entries)
+            names.push_back(entry.key);
+    }
+    return names;
 }
 
 void IniWriter::section(QStringView name)

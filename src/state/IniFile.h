@@ -1,37 +1,48 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <QStringView>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
 namespace fw {
 
-// A private-profile (INI) file as the settings need it: read once, looked up
-// many times. Section and key names match without regard to case; the first
-// of duplicate sections or keys wins; values are trimmed, lose one pair of
-// surrounding quotes and, like the
-// platform's profile reader with its 255-byte buffer, cut to 254 bytes of the
-// code page at a character boundary.
+// Which parts of a file are kept; an empty function keeps everything. The
+// key test sees each key of a kept section once, at its first occurrence.
+struct IniSelection
+{
+    std::function<bool(QStringView section)> section;
+    std::function<bool(QStringView section, QStringView key)> key;
+};
+
+// A private-profile (INI) file as the settings need it: read once in one
+// pass, looked up many times. Section and key names match without regard to
+// case; the first of duplicate sections or keys wins; names and values lose
+// surrounding ASCII spaces and tabs (nothing else), values one pair of
+// surrounding quotes and, like the platform's profile reader with its
+// 255-byte buffer, everything past 254 bytes of the code page at a character
+// boundary.
 class IniFile
 {
 public:
-    // Files larger than this are read only this far: the keys the program
-    // writes are all near the start, and a runaway file must not exhaust memory.
-    static constexpr qint64 MaxReadBytes = 16 * 1024 * 1024;
     static constexpr int MaxValueBytes = 254;
 
     IniFile() = default;
 
     // From the bytes of a file in the code page; CRLF, LF and CR line ends.
-    static IniFile parse(QByteArrayView bytes);
-    // Empty when the path is not a readable regular file.
-    static std::optional<IniFile> load(const QString &path);
+    static IniFile parse(QByteArrayView bytes, const IniSelection &selection = {});
+    // The whole file, however large; empty when the path is not a readable
+    // regular file or reading fails.
+    static std::optional<IniFile> load(const QString &path, const IniSelection &selection = {});
 
     std::optional<QString> value(QStringView section, QStringView key) const;
     bool hasSection(QStringView section) const;
+    // The kept keys of a section in the order of the file.
+    std::vector<QString> keys(QStringView section) const;
 
 private:
     struct Entry
@@ -43,12 +54,16 @@ private:
     {
         QString name;
         std::vector<Entry> entries;
+        QHash<QString, qsizetype> byFoldedKey;
     };
 
     const Section *findSection(QStringView name) const;
-    Section &sectionForAppending(const QString &name);
+    Section *sectionForAppending(QStringView name, const IniSelection &selection);
+    void addEntry(Section &section, QByteArrayView key, QByteArrayView value,
+                  const IniSelection &selection);
 
     std::vector<Section> m_sections;
+    QHash<QString, qsizetype> m_byFoldedSection;
 };
 
 // Builds a file the way the profile writer lays it out: "[section]" lines

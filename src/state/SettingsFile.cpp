@@ -3,13 +3,71 @@
 #include "state/Fish.h"
 #include "state/IniFile.h"
 #include "state/SettingsKeys.h"
+#include "state/StateLoading.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 
 #include <cstdio>
+#include <memory>
 
 namespace fw {
+
+namespace {
+
+bool isSettingsSection(QStringView section)
+{
+    return section.compare(u"system", Qt::CaseInsensitive) == 0 ||
+           section.compare(u"case", Qt::CaseInsensitive) == 0;
+}
+
+bool isSettingKey(QStringView key)
+{
+    static const QSet<QString> names = [] {
+        QSet<QString> folded;
+        for (const SettingKey &setting : settingKeys())
+            folded.insert(setting.keyName().toString().toCaseFolded());
+        return folded;
+    }();
+    return key.size() <= 32 && names.contains(key.toString().toCaseFolded());
+}
+
+// Keeps what loading reads, so that a file of junk keys costs one pass and
+// no memory. Keys past f99 are kept up to the tank's capacity.
+IniSelection settingsSelection()
+{
+    auto beyondKept = std::make_shared<int>(0);
+    return {[](QStringView section) {
+                return isSettingsSection(section) ||
+                       section.compare(u"fish", Qt::CaseInsensitive) == 0;
+            },
+            [beyondKept](QStringView section, QStringView key) {
+                if (isSettingsSection(section))
+                    return isSettingKey(key);
+                switch (fishKeyKind(key)) {
+                case FishKeyKind::Numbered:
+                    return true;
+                case FishKeyKind::Beyond:
+                    return (*beyondKept)++ < FishTable::Capacity;
+                case FishKeyKind::None:
+                    break;
+                }
+                return false;
+            }};
+}
+
+} // namespace
+
+std::optional<IniFile> readSettingsFile(const QString &path)
+{
+    return IniFile::load(path, settingsSelection());
+}
+
+bool holdsSavedState(const std::optional<IniFile> &file)
+{
+    return file && file->value(u"system", u"date").value_or(QStringLiteral("NoFile")) != u"NoFile";
+}
 
 QString ReadSetting(const QString &path, QStringView section, QStringView key,
                     const QString &defaultValue)

@@ -6,9 +6,22 @@
 #include <QString>
 #include <QStringView>
 
+#include <optional>
+
 namespace fw {
 
 class Clock;
+class IniFile;
+
+// The settings file at `path` as far as the program reads it: the keys of
+// "system" and "case" and the fish keys, however large the file is. Empty
+// when it cannot be read.
+std::optional<IniFile> readSettingsFile(const QString &path);
+
+// Whether a read settings file holds a saved tank: its "date" in "system" is
+// there and is not "NoFile". Every instance decides by this whether the
+// first-run state takes the file's place.
+bool holdsSavedState(const std::optional<IniFile> &file);
 
 // The value of `key` in `section` of the settings file at `path`, at most 254
 // bytes in the file's code page; `defaultValue` when the file, section or key

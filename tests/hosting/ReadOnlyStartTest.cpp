@@ -88,6 +88,20 @@ TEST_F(ReadOnlyStartTest, AFileWithoutDateIsNeitherReplacedNorBackedUp)
     EXPECT_EQ(folderContents(), QStringList{"FINWICKS.INI"});
 }
 
+TEST_F(ReadOnlyStartTest, ADateOfNoFileMeansNoTankAsItDoesForTheOwner)
+{
+    QFile file(m_state.settingsPath);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[system]\r\ndate=NoFile\r\n[fish]\r\nf01=0 hand-edited\r\n");
+    file.close();
+
+    // The owner would replace this file with the first-run tank; this
+    // instance shows that tank too instead of the file's single fish.
+    prepareReadOnlyState(m_state, m_random, m_clock, Screen, 0);
+    EXPECT_EQ(m_state.fish.count, 28);
+    EXPECT_EQ(folderContents(), QStringList{"FINWICKS.INI"});
+}
+
 } // namespace
 } // namespace fw
 

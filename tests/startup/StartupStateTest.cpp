@@ -86,6 +86,21 @@ TEST_F(StartupStateTest, AFileWithoutADateIsKeptAsBakBeforeItIsReplaced)
     EXPECT_NE(readBytes(state.settingsPath), old);
 }
 
+TEST_F(StartupStateTest, EachUnusableFileIsKeptBesideTheEarlierOnes)
+{
+    const QString bak = state.settingsPath + QStringLiteral(".bak");
+    for (int round = 1; round <= KeptBackups + 1; ++round) {
+        writeBytes(state.settingsPath,
+                   "[system]\r\ndate=NoFile\r\n; round " + QByteArray::number(round) + "\r\n");
+        scriptFirstRun();
+        EXPECT_TRUE(prepareState(state, random, clock, screen).firstRun) << round;
+    }
+    EXPECT_TRUE(readBytes(bak).endsWith("round 4\r\n"));
+    EXPECT_TRUE(readBytes(bak + QStringLiteral(".1")).endsWith("round 3\r\n"));
+    EXPECT_TRUE(readBytes(bak + QStringLiteral(".2")).endsWith("round 2\r\n"));
+    EXPECT_FALSE(QFile::exists(bak + QStringLiteral(".3")));
+}
+
 TEST_F(StartupStateTest, AUsableFileIsLoadedAndLeftUntouched)
 {
     const QByteArray bytes("[system]\r\ndate=2025/01/01\r\nversion=0.33\r\n"

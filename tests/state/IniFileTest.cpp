@@ -155,16 +155,44 @@ TEST(IniFile, LoadFailsSoftlyForMissingFoldersAndUnreadableFiles)
               QStringLiteral("NoFile"));
 }
 
-TEST(IniFile, AHugeFileIsReadOnlyAsFarAsTheLimit)
+TEST(IniFile, AFileOfAnySizeIsReadWhole)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("huge.ini");
     QByteArray bytes("[system]\r\ndate=2026/12/08\r\n[junk]\r\n");
-    bytes += QByteArray(IniFile::MaxReadBytes, 'x');
+    bytes += QByteArray(20 * 1024 * 1024, 'x');
     bytes += "\r\n[late]\r\nk=1\r\n";
     writeBytes(path, bytes);
     const std::optional<IniFile> file = IniFile::load(path);
     ASSERT_TRUE(file.has_value());
     EXPECT_EQ(file->value(u"system", u"date"), QStringLiteral("2026/12/08"));
-    EXPECT_FALSE(file->value(u"late", u"k").has_value());
+    EXPECT_EQ(file->value(u"late", u"k"), QStringLiteral("1"));
+}
+
+TEST(IniFile, TrimsOnlyAsciiSpacesAndTabs)
+{
+    // 81 40 is the full-width space: part of the value and of the name.
+    const IniFile file = IniFile::parse("[s]\r\n \tk\t = \t\x81\x40x\x81\x40 \t\r\n"
+                                        "\x81\x40n=1\r\n[ \x81\x40t ]\r\nk=2\r\n");
+    EXPECT_EQ(file.value(u"s", u"k"), QStringLiteral("\u3000x\u3000"));
+    EXPECT_EQ(file.value(u"s", u"\u3000n"), QStringLiteral("1"));
+    EXPECT_FALSE(file.value(u"s", u"n").has_value());
+    EXPECT_EQ(file.value(u"\u3000t", u"k"), QStringLiteral("2"));
+}
+
+TEST(IniFile, ASelectionKeepsOnlyTheChosenSectionsAndKeys)
+{
+    int asked = 0;
+    const IniSelection selection{[](QStringView section) { return section == u"keep"; },
+                                 [&asked](QStringView, QStringView key) {
+                                     ++asked;
+                                     return key.startsWith(u'k');
+                                 }};
+    const IniFile file =
+        IniFile::parse("[keep]\nk1=a\nx=b\nK1=dup\nk2=c\n[drop]\nk1=d\n[KEEP]\nk3=e\n", selection);
+    EXPECT_EQ(file.keys(u"keep"), (std::vector<QString>{"k1", "k2", "k3"}));
+    EXPECT_EQ(file.value(u"keep", u"k1"), QStringLiteral("a"));
+    EXPECT_FALSE(file.value(u"keep", u"x").has_value());
+    EXPECT_FALSE(file.hasSection(u"drop"));
+    EXPECT_EQ(asked, 4); // the duplicate K1 is not asked about again
 }

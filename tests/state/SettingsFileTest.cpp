@@ -271,11 +271,12 @@ TEST_F(SettingsFileTest, FishAfterAGapMoveUpAndRecordsAreFittedTo120)
     AppState loaded;
     loaded.values[3].left = 77;
     loaded.values[3].facing = 1;
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 4; ++i)
         random.push(0.0);
     loadFishTable(loaded, random, IniFile::parse(bytes));
-    ASSERT_EQ(loaded.fish.count, 4);
+    ASSERT_EQ(loaded.fish.count, 5);
     EXPECT_TRUE(loaded.fish.at(4).text().startsWith(u"5 after a gap"));
+    EXPECT_EQ(loaded.fish.at(5).species(), u'0');
     EXPECT_EQ(loaded.fish.at(1).text().size(), 120);
     EXPECT_EQ(loaded.fish.at(2).text(), QString(120, u'2'));
     EXPECT_EQ(loaded.values[3].left, 77); // 99999 does not fit: left as it was
@@ -284,6 +285,95 @@ TEST_F(SettingsFileTest, FishAfterAGapMoveUpAndRecordsAreFittedTo120)
     EXPECT_EQ(loaded.values[3].movey, 0);
     EXPECT_EQ(loaded.values[3].facing, 0);
     EXPECT_EQ(loaded.values[3].topspeed, 10);
+}
+
+TEST_F(SettingsFileTest, KeysPastF99FollowInNumberOrderUpToNinetyNineFish)
+{
+    QByteArray bytes("[fish]\r\nf101=3 b\r\nf01=0 a\r\nF100=2 c\r\nf0100=x\r\nf1000=4 d\r\n"
+                     "f102=NODATA\r\nf02=1 e\r\n");
+    loadFishTable(state, random, IniFile::parse(bytes));
+    ASSERT_EQ(state.fish.count, 5);
+    const char16_t *const order[] = {u"0 a", u"1 e", u"2 c", u"3 b", u"4 d"};
+    for (int p = 1; p <= 5; ++p)
+        EXPECT_TRUE(state.fish.at(p).text().startsWith(order[p - 1])) << p;
+
+    // Saved as f01..f05, so the next start loads every one of them.
+    ASSERT_TRUE(SaveAll(state, clock));
+    AppState again;
+    loadFishTable(again, random, loadedFile());
+    EXPECT_EQ(again.fish.count, 5);
+
+    QByteArray full("[fish]\r\n");
+    for (int k = 1; k <= 150; ++k)
+        full +=
+            QStringLiteral("f%1=%2 x\r\n").arg(k + 60, 2, 10, QChar(u'0')).arg(k % 6).toLatin1();
+    loadFishTable(again, random, IniFile::parse(full));
+    EXPECT_EQ(again.fish.count, 99);
+}
+
+TEST_F(SettingsFileTest, FishAfterTwentyMegabytesAreLoadedAndJunkKeysAreNotKept)
+{
+    createFirstRun();
+    QByteArray bytes = settingsFileBytes(state);
+    const qsizetype fish = bytes.indexOf("[fish]");
+    QByteArray junk("[junk]\r\n");
+    for (int k = 0; junk.size() < 20 * 1024 * 1024; ++k)
+        junk += "; comment " + QByteArray::number(k) + "\r\nk" + QByteArray::number(k) + "=v\r\n";
+    bytes.insert(fish, junk + "[system]\r\nextra=1\r\n");
+    writeBytes(state.settingsPath, bytes);
+
+    const std::optional<IniFile> file = readSettingsFile(state.settingsPath);
+    ASSERT_TRUE(holdsSavedState(file));
+    EXPECT_FALSE(file->hasSection(u"junk"));
+    EXPECT_FALSE(file->value(u"system", u"extra").has_value());
+    AppState loaded;
+    for (int i = 0; i < 28; ++i)
+        random.push(0.0);
+    loadFishTable(loaded, random, *file);
+    EXPECT_EQ(loaded.fish.count, 28);
+}
+
+TEST_F(SettingsFileTest, OnlyAFileWithARealDateHoldsASavedTank)
+{
+    EXPECT_FALSE(holdsSavedState(std::nullopt));
+    EXPECT_FALSE(holdsSavedState(IniFile::parse("[system]\r\nversion=0.34b\r\n")));
+    EXPECT_FALSE(holdsSavedState(IniFile::parse("[system]\r\ndate=NoFile\r\n")));
+    EXPECT_TRUE(holdsSavedState(IniFile::parse("[System]\r\nDATE=\r\n")));
+    EXPECT_TRUE(holdsSavedState(IniFile::parse("[system]\r\ndate=2026/12/08\r\n")));
+}
+
+TEST_F(SettingsFileTest, AFullWidthSpaceIsPartOfAName)
+{
+    // "　　　　　" (five full-width spaces) is a name the user gave, not none.
+    loadFishTable(state, random,
+                  IniFile::parse("[fish]\r\nf01=0\x81\x40\x81\x40\x81\x40\x81\x40\x81\x40"
+                                 "     46284\r\n"));
+    ASSERT_EQ(state.fish.count, 1);
+    EXPECT_EQ(state.fish.at(1).name(), QString(5, QChar(0x3000)) + QString(5, u' '));
+}
+
+TEST_F(SettingsFileTest, AReadOnlyFileIsNotReplacedAndALinkStaysALink)
+{
+    createFirstRun();
+    const QByteArray old("[system]\r\ndate=2000/01/01\r\n");
+    writeBytes(state.settingsPath, old);
+    QFile::setPermissions(state.settingsPath, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+    EXPECT_FALSE(SaveAll(state, clock));
+    EXPECT_EQ(readBytes(state.settingsPath), old);
+    EXPECT_EQ(leftovers(), QStringList{QStringLiteral("FINWICKS.INI")});
+    QFile::setPermissions(state.settingsPath, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+
+    // The settings kept elsewhere, behind a link (and a link to the link).
+    QDir(m_dir.path()).mkdir(QStringLiteral("real"));
+    const QString target = m_dir.filePath(QStringLiteral("real/settings.ini"));
+    QFile::rename(state.settingsPath, target);
+    ASSERT_TRUE(QFile::link(QStringLiteral("real/settings.ini"), m_dir.filePath("middle")));
+    ASSERT_TRUE(QFile::link(QStringLiteral("middle"), state.settingsPath));
+    ASSERT_TRUE(SaveAll(state, clock));
+    EXPECT_TRUE(QFileInfo(state.settingsPath).isSymLink());
+    EXPECT_EQ(readBytes(target), settingsFileBytes(state));
+    EXPECT_EQ(QDir(m_dir.filePath("real")).entryList(QDir::Files),
+              QStringList{QStringLiteral("settings.ini")});
 }
 
 TEST_F(SettingsFileTest, ASaveThatFailsAtAnyPointKeepsTheOldFile)
