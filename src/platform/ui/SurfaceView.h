@@ -1,27 +1,24 @@
 #pragma once
 
+#include "platform/DeviceMapping.h"
 #include "platform/MousePointer.h"
 #include "platform/Surface.h"
 
-#include <QPointer>
-#include <QRegion>
 #include <QWidget>
 
-#include <array>
 #include <memory>
-
-class QWindow;
 
 namespace fw {
 
-class X11Presenter;
+class ImagePresenter;
 
 // The widget that shows a Surface (the aquarium's `PictureScreen`). Drawing
 // goes to the surface's image; present() then repaints on screen only what
 // the surface marked as changed, once the handler that drew has returned, so
 // the screen never shows half a frame. The surface always has the widget's
-// size. Mouse, key and focus events are passed on as signals in surface
-// coordinates.
+// size in logical pixels; on a screen with a device pixel ratio each frame is
+// scaled to device pixels as it is shown. Mouse, key and focus events are
+// passed on as signals in surface coordinates.
 class SurfaceView : public QWidget
 {
     Q_OBJECT
@@ -38,6 +35,9 @@ public:
     // call and forgets those changes.
     void present();
 
+    // How the surface lands on the widget's device pixels.
+    const DeviceMapping &mapping();
+
     void setMousePointer(MousePointer pointer);
     MousePointer mousePointer() const { return m_pointer; }
 
@@ -52,7 +52,6 @@ signals:
     void gotFocus(Qt::FocusReason reason);
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
@@ -63,25 +62,15 @@ protected:
 
 private:
     void syncSize();
-    bool presentDirectly();
-    bool presentToX11(QWidget *top, QWindow *handle, QPoint offset);
-    QRect visibleArea(QPoint offset) const;
-    void refreshBackingStore();
-    void buildRegion(QPoint offset);
-    void copyRectangles(QPaintDevice *device, QPoint offset, const DirtyRegion &rects);
-    bool isCovered(const QRect &area) const;
 
     Surface m_surface;
     MousePointer m_pointer = MousePointer::Default;
-    QRegion m_region;
-    // Partial unions while the region is built, one per power of two.
-    std::array<QRegion, 16> m_levels;
-    // On X11 the changed rectangles bypass Qt's backing store, which then
-    // holds an older picture: it is brought up to date before Qt shows it
-    // again for an expose.
-    std::unique_ptr<X11Presenter> m_x11;
-    QPointer<QWindow> m_watchedWindow;
-    bool m_backingStale = false;
+    DeviceMapping m_mapping;
+    std::unique_ptr<ImagePresenter> m_presenter;
 };
+
+// A mouse event's position as the pixel under the pointer: at fractional
+// device pixel ratios positions fall between logical pixels.
+QPoint pixelAt(QPointF position);
 
 } // namespace fw

@@ -9,7 +9,6 @@
 #include <sys/shm.h>
 
 #include <cstdlib>
-#include <cstring>
 
 namespace fw {
 
@@ -76,34 +75,29 @@ X11Presenter::~X11Presenter()
     xcb_flush(m_connection);
 }
 
-bool X11Presenter::present(const QImage &image, const DirtyRegion &dirty, std::uint32_t window,
-                           QPoint offset, const QRect &clip)
+bool X11Presenter::present(const QImage &image, const DeviceMapping &mapping, const QRect *rects,
+                           int count, std::uint32_t window, QPoint offset, const QRect &clip)
 {
     if (!m_connection || image.format() != QImage::Format_RGB32 || !prepareWindow(window))
         return false;
     waitForServer();
-    if (!prepareSegment(image.size()))
+    const QRect whole = mapping.deviceRect();
+    if (!prepareSegment(whole.size()))
         return false;
 
-    const uchar *const sourceBits = image.constBits();
-    const qsizetype stride = image.bytesPerLine();
+    // The segment holds the mapping's device rectangle; only the rectangles
+    // sent are written, the rest is never read, so it need not be current.
     const qsizetype segmentStride = qsizetype(m_size.width()) * 4;
-    const QRect sourceClip = image.rect() & clip.translated(-offset);
-    for (int i = 0; i < dirty.count(); ++i) {
-        const QRect from = dirty.at(i) & sourceClip;
-        if (from.isEmpty())
+    const QRect shown = whole & clip.translated(-offset);
+    for (int i = 0; i < count; ++i) {
+        const QRect area = rects[i] & shown;
+        if (area.isEmpty())
             continue;
-        // Only the rectangles sent are copied: the rest of the segment is
-        // never read, so it need not match the image.
-        const qsizetype bytes = qsizetype(from.width()) * 4;
-        const qsizetype start = from.y() * stride + qsizetype(from.x()) * 4;
-        const qsizetype segmentStart = from.y() * segmentStride + qsizetype(from.x()) * 4;
-        for (int row = 0; row < from.height(); ++row)
-            std::memcpy(m_bits + segmentStart + row * segmentStride,
-                        sourceBits + start + row * stride, bytes);
-        const QPoint to = from.topLeft() + offset;
+        mapping.render(image, area, m_bits, segmentStride, whole.topLeft());
+        const QPoint from = area.topLeft() - whole.topLeft();
+        const QPoint to = area.topLeft() + offset;
         xcb_shm_put_image(m_connection, window, m_gc, m_size.width(), m_size.height(), from.x(),
-                          from.y(), from.width(), from.height(), to.x(), to.y(), m_depth,
+                          from.y(), area.width(), area.height(), to.x(), to.y(), m_depth,
                           XCB_IMAGE_FORMAT_Z_PIXMAP, 0, m_segment, 0);
     }
     // A cheap round trip whose reply, once in, proves the server has read
@@ -183,7 +177,7 @@ bool X11Presenter::prepareSegment(QSize size)
         return false;
     }
     m_segment = segment;
-    m_bits = static_cast<uchar *>(address);
+    m_bits = static_cast<std::uint32_t *>(address);
     m_size = size;
     return true;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/DirtyRegion.h"
+#include "platform/DeviceMapping.h"
 
 #include <QImage>
 #include <QPoint>
@@ -15,7 +15,8 @@ namespace fw {
 
 // Shows changed rectangles of an image in an X11 window through a shared
 // memory segment, without going through Qt's backing store: the rectangles are
-// copied once into the segment and the X server reads them from there. Only
+// copied once into the segment, scaled to device pixels on the way, and the X
+// server reads them from there. Only
 // works on the xcb platform with the MIT-SHM extension and a 24-bit true-colour
 // window; available() says whether it can be used at all.
 class X11Presenter
@@ -28,13 +29,13 @@ public:
 
     bool available() const { return m_connection != nullptr; }
 
-    // Sends the rectangles of `dirty` (surface coordinates) from `image` to
-    // `window`, placed at `offset` and clipped to `clip` (window
-    // coordinates). False when the window cannot take the image's pixels as
-    // they are, or the segment cannot be made: the caller then repaints
-    // through Qt.
-    bool present(const QImage &image, const DirtyRegion &dirty, std::uint32_t window, QPoint offset,
-                 const QRect &clip);
+    // Sends the device rectangles `rects` (the mapping's device pixels) of
+    // `image` shown through `mapping` to `window`, placed at `offset` and
+    // clipped to `clip` (the window's pixels). False when the window cannot
+    // take the image's pixels as they are, or the segment cannot be made: the
+    // caller then repaints through Qt.
+    bool present(const QImage &image, const DeviceMapping &mapping, const QRect *rects, int count,
+                 std::uint32_t window, QPoint offset, const QRect &clip);
 
 private:
     bool prepareWindow(std::uint32_t window);
@@ -48,7 +49,7 @@ private:
     std::uint8_t m_depth = 0;
     std::uint32_t m_gc = 0;
     std::uint32_t m_segment = 0;
-    uchar *m_bits = nullptr;
+    std::uint32_t *m_bits = nullptr;
     QSize m_size;
     // The X server reads the segment after we return; it must be done before
     // the next frame writes into it.
