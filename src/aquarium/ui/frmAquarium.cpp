@@ -9,16 +9,19 @@
 #include "platform/ProgramControl.h"
 #include "platform/ui/IntervalTimer.h"
 #include "platform/ui/MessageBox.h"
+#include "platform/ui/ScreenMirrors.h"
 #include "platform/ui/SurfaceView.h"
 #include "state/AppState.h"
 #include "state/SettingsFile.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPalette>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QWindow>
 
@@ -90,6 +93,18 @@ frmAquarium::frmAquarium(AppState &state, Random &random, const Clock &clock,
     connect(m_commandExit, &QPushButton::clicked, this, &frmAquarium::Command_Exit_Click);
     connect(m_commandConfig, &QPushButton::clicked, this, &frmAquarium::Command_Config_Click);
     connect(m_commandAir, &QPushButton::clicked, this, &frmAquarium::Command_Air_Click);
+    m_mirrors = new ScreenMirrors(this);
+    connectInput();
+
+    Form_Load();
+}
+
+frmAquarium::~frmAquarium() = default;
+
+void frmAquarium::connectInput()
+{
+    // The surface and every further screen's view of it speak in the
+    // surface's coordinates.
     connect(m_pictureScreen, &SurfaceView::mouseMove, this,
             [this](Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y) {
                 PictureScreen_MouseMove(x, y);
@@ -106,10 +121,24 @@ frmAquarium::frmAquarium(AppState &state, Random &random, const Clock &clock,
             [this](int, Qt::KeyboardModifiers) { m_control.EndProgram(); });
     connect(m_pictureScreen, &SurfaceView::gotFocus, this, &frmAquarium::PictureScreen_GotFocus);
 
-    Form_Load();
+    connect(m_mirrors, &ScreenMirrors::mouseMove, this,
+            [this](Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y) {
+                PictureScreen_MouseMove(x, y);
+            });
+    connect(m_mirrors, &ScreenMirrors::mouseDown, this,
+            [this](Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) {
+                if (m_pictureScreen->rect().contains(x, y))
+                    PictureScreen_MouseDown(button, x, y);
+                else
+                    pressOutsideSurface(button);
+            });
+    connect(m_mirrors, &ScreenMirrors::mouseUp, this,
+            [this](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
+                PictureScreen_MouseUp(x, y);
+            });
+    connect(m_mirrors, &ScreenMirrors::keyDown, this,
+            [this](int, Qt::KeyboardModifiers) { m_control.EndProgram(); });
 }
-
-frmAquarium::~frmAquarium() = default;
 
 void frmAquarium::Form_Load()
 {
@@ -145,10 +174,17 @@ void frmAquarium::layOutButtons()
 void frmAquarium::showOverScreen()
 {
     // Placed by hand, since without a window manager nobody else would; a
-    // window manager learns from the full-screen state to keep panels below.
-    setGeometry(0, 0, m_screen.width(), m_screen.height());
+    // window manager (or Wayland compositor) learns from the full-screen
+    // state on the primary screen to keep panels below.
+    QScreen *primary = QGuiApplication::primaryScreen();
+    const QPoint origin = primary ? primary->geometry().topLeft() : QPoint(0, 0);
+    winId();
+    if (primary)
+        windowHandle()->setScreen(primary);
+    setGeometry(QRect(origin, m_screen));
     setWindowState(windowState() | Qt::WindowFullScreen);
     show();
+    m_mirrors->start();
     raise();
     activateWindow();
     m_pictureScreen->setFocus(Qt::ActiveWindowFocusReason);
@@ -180,6 +216,8 @@ void frmAquarium::Timer_FishMove_Timer()
 
 void frmAquarium::present()
 {
+    m_mirrors->present(m_pictureScreen->surface().image(), m_pictureScreen->surface().dirty(),
+                       m_screen, m_pictureScreen->geometry());
     m_pictureScreen->present();
 }
 
@@ -368,15 +406,22 @@ void frmAquarium::keyPressEvent(QKeyEvent *)
 
 void frmAquarium::mouseMoveEvent(QMouseEvent *event)
 {
-    // Moves over the window around a centred picture count as well.
-    const QPoint at = event->position().toPoint();
+    // Moves over the window around a centred picture count as well, in the
+    // surface's coordinates like every other move, so that crossing the
+    // picture's edge is no jump.
+    const QPoint at = pixelAt(event->position()) - m_pictureScreen->pos();
     PictureScreen_MouseMove(at.x(), at.y());
 }
 
 void frmAquarium::mousePressEvent(QMouseEvent *event)
 {
+    pressOutsideSurface(event->button());
+}
+
+void frmAquarium::pressOutsideSurface(Qt::MouseButton button)
+{
     // Outside the surface only the ending presses matter.
-    if (event->button() != Qt::LeftButton)
+    if (button != Qt::LeftButton)
         m_control.EndProgram();
 }
 

@@ -18,6 +18,7 @@ class Clock;
 class IntervalTimer;
 class ProgramControl;
 class Random;
+class ScreenMirrors;
 class SurfaceView;
 struct AppState;
 
@@ -41,8 +42,9 @@ public:
         m_openConfiguration = std::move(open);
     }
 
-    // Places the window over the whole screen, above the others, shows it
-    // and takes the keyboard focus.
+    // Places the window over the whole primary screen, above the others,
+    // shows it and takes the keyboard focus; every further screen shows the
+    // same tank.
     void showOverScreen();
     // Follows a new screen (or host window) size: lays the window out again
     // and prepares the scene for it.
@@ -60,6 +62,7 @@ public:
     // For tests and the window's own wiring.
     const AquariumModel &model() const { return m_model; }
     SurfaceView *pictureScreen() const { return m_pictureScreen; }
+    ScreenMirrors *mirrors() const { return m_mirrors; }
     QPushButton *exitButton() const { return m_commandExit; }
     QPushButton *configButton() const { return m_commandConfig; }
     QPushButton *airButton() const { return m_commandAir; }
@@ -79,6 +82,8 @@ protected:
 
 private:
     void Form_Load();
+    void connectInput();
+    void pressOutsideSurface(Qt::MouseButton button);
     void layOutButtons();
     void Command_Exit_Click();
     void Command_Config_Click();
@@ -100,6 +105,7 @@ private:
     SpriteCatalogue m_sprites;
 
     SurfaceView *m_pictureScreen = nullptr;
+    ScreenMirrors *m_mirrors = nullptr;
     QLabel *m_pictureScreenMask = nullptr;
     QPushButton *m_commandExit = nullptr;
     QPushButton *m_commandConfig = nullptr;

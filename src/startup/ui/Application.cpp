@@ -1,5 +1,6 @@
 #include "startup/ui/Application.h"
 
+#include "platform/Screen.h"
 #include "startup/ApplicationControl.h"
 #include "startup/CommandLine.h"
 #include "startup/HostStart.h"
@@ -10,22 +11,8 @@
 #include "startup/ui/StartupContext.h"
 
 #include <QApplication>
-#include <QScreen>
 
 namespace fw {
-
-namespace {
-
-ScreenSize primaryScreenSize()
-{
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return {640, 480};
-    const QSize size = screen->geometry().size();
-    return {size.width(), size.height()};
-}
-
-} // namespace
 
 int runApplication(int argc, char **argv)
 {
@@ -58,7 +45,8 @@ int runApplication(int argc, char **argv)
     AppState state;
     state.settingsPath = settingsFilePath();
     ensureSettingsFolder(state.settingsPath);
-    const ScreenSize screen = primaryScreenSize();
+    const QSize primary = primaryScreenSize();
+    const ScreenSize screen{primary.width(), primary.height()};
     FileVersion loadedVersion;
     if (owner)
         prepareState(state, random, clock, screen);

@@ -4,12 +4,14 @@
 
 #include <QEvent>
 #include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
 #include <QWindow>
 #include <qguiapplication_platform.h>
 
 #include <xcb/xcb.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -62,6 +64,17 @@ void keepBelowOnRoot(xcb_connection_t *connection, xcb_window_t window)
     xcb_flush(connection);
 }
 
+// The host window's size is in device pixels; the tank is laid out in
+// logical ones, as on a screen of that ratio.
+QSize logicalSize(QSize device)
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const qreal ratio = screen ? screen->devicePixelRatio() : 1.0;
+    if (ratio <= 0 || ratio == 1.0)
+        return device;
+    return QSize(int(std::ceil(device.width() / ratio)), int(std::ceil(device.height() / ratio)));
+}
+
 } // namespace
 
 std::unique_ptr<HostWindow> openHostWindow(const HostRequest &request)
@@ -103,7 +116,7 @@ bool HostWindow::open()
         m_error = QStringLiteral("there is no window 0x%1").arg(m_windowId, 0, 16);
         return false;
     }
-    m_size = *size;
+    m_size = logicalSize(*size);
     return true;
 }
 
@@ -163,9 +176,9 @@ void HostWindow::poll()
         emit gone();
         return;
     }
-    if (*size == m_size || size->isEmpty())
+    if (size->isEmpty() || logicalSize(*size) == m_size)
         return;
-    m_size = *size;
+    m_size = logicalSize(*size);
     if (m_widget)
         m_widget->setGeometry(0, 0, m_size.width(), m_size.height());
     emit resized(m_size);

@@ -29,7 +29,8 @@ public:
     ~HostWindow() override;
 
     // Checks that we run on an X server and the window exists, and reads its
-    // size. False with a reason in error() otherwise.
+    // size (in logical pixels: its device pixels over the screen's ratio).
+    // False with a reason in error() otherwise.
     bool open();
     QString error() const { return m_error; }
     QSize size() const { return m_size; }

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "platform/DeviceMapping.h"
+#include "platform/DirtyRegion.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <memory>
+
+class QScreen;
+
+namespace fw {
+
+class ImagePresenter;
+
+// A further monitor's view of the tank: a window covering its screen that
+// shows the main window's scene (the surface at its place in the main
+// window) scaled to fit, proportions kept, black around it. Mouse and key
+// events are passed on in the surface's coordinates, as the surface's own
+// view passes them.
+class MirrorView final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit MirrorView(QScreen *screen);
+    ~MirrorView() override;
+
+    QScreen *shownScreen() const { return m_screen; }
+    // Covers the screen, above other windows.
+    void showOverScreen();
+
+    // The main window's size and where `image` lies in it. A change shows
+    // everything anew.
+    void setScene(QSize scene, const QRect &place);
+    // Shows the rectangles of `dirty` (image coordinates) of `image`, which
+    // must outlive this view or the next call.
+    void present(const QImage &image, const DirtyRegion &dirty);
+
+    // The surface pixel shown at a position of this window.
+    QPoint toSurface(QPointF position) const;
+
+signals:
+    void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void mouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, int x, int y);
+    void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void keyDown(int key, Qt::KeyboardModifiers shift);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void updateMapping();
+
+    QScreen *m_screen;
+    QSize m_scene;
+    QRect m_place;
+    const QImage *m_image = nullptr;
+    QSize m_deviceSize;
+    // The scene, and the image within it, on this window's device pixels.
+    DeviceMapping m_sceneMapping;
+    DeviceMapping m_mapping;
+    std::unique_ptr<ImagePresenter> m_presenter;
+};
+
+} // namespace fw
