@@ -1,7 +1,9 @@
 #include "aquarium/PictureLoading.h"
 
+#include "aquarium/PictureGuard.h"
 #include "platform/Surface.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -23,6 +25,17 @@ QRect topLeftPart(QSize picture, QSize within)
     return QRect(QPoint(0, 0), picture.boundedTo(within));
 }
 
+// Whether decoding the file stays within the memory allowed for it, judged
+// from its headers alone.
+bool affordable(PictureKind kind, const QString &path, QSize within)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const std::optional<DecodingCost> cost = decodingCost(kind, file, within);
+    return cost && cost->bytes <= MaxDecodingBytes;
+}
+
 } // namespace
 
 bool pictureFileUsable(const QString &path)
@@ -37,11 +50,17 @@ LoadedPicture loadPicture(const QString &path, QSize within)
 {
     if (!pictureFileUsable(path))
         return {};
-
-    QImageReader reader(path);
-    // The reader's own guard as well, for formats that cannot tell their
-    // size before decoding.
-    reader.setAllocationLimit(int(MaxPictureBytes / (1024 * 1024)));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QImageReader reader(&file);
+    // By what the file holds, whatever its name says.
+    reader.setDecideFormatFromContent(true);
+    const std::optional<PictureKind> kind = pictureKindOf(reader.format());
+    if (!kind || !affordable(*kind, path, within))
+        return {};
+    // The reader's own guard as well, for what the headers do not tell.
+    reader.setAllocationLimit(int(MaxDecodingBytes / (1024 * 1024)));
     reader.setAutoTransform(false);
     if (!reader.canRead())
         return {};

@@ -25,10 +25,11 @@ struct LoadedPicture
 // True when the picture file exists and holds at least one byte.
 bool pictureFileUsable(const QString &path);
 
-// Loads a BMP, JPEG or GIF picture, never scaled, keeping only its top-left
-// `within` part (a screen shows no more of it); formats that can say so
-// decode only that part. A missing, empty, undecodable or oversized file
-// gives a null picture.
+// Loads a BMP, JPEG or GIF picture (told by its content), never scaled,
+// keeping only its top-left `within` part (a screen shows no more of it);
+// formats that can say so decode only that part. A missing, empty,
+// undecodable or oversized file, any other format, or one whose decoding
+// would take more than MaxDecodingBytes, gives a null picture.
 LoadedPicture loadPicture(const QString &path, QSize within);
 
 } // namespace fw

@@ -1,6 +1,7 @@
 #include "PictureFiles.h"
 
 #include <QFile>
+#include <QImageWriter>
 
 #include <vector>
 
@@ -81,11 +82,11 @@ bool writeJpeg(const QString &path, const QImage &picture)
     return picture.save(path, "JPEG", 100);
 }
 
-bool writeGif(const QString &path, int width, int height)
+bool writeGif(const QString &path, int width, int height, QSize screen)
 {
     QByteArray out("GIF89a");
-    putWord(out, width);
-    putWord(out, height);
+    putWord(out, screen.isEmpty() ? width : screen.width());
+    putWord(out, screen.isEmpty() ? height : screen.height());
     out.append(char(0x81)); // global colour table of 4 entries
     out.append(char(0));
     out.append(char(0));
@@ -128,21 +129,28 @@ bool writeGif(const QString &path, int width, int height)
 
 bool writeJpegClaimingSize(const QString &path, int side)
 {
-    if (!quadrantPicture(16, 16).save(path, "JPEG"))
+    return writeJpegClaimingSize(path, QSize(side, side), false);
+}
+
+bool writeJpegClaimingSize(const QString &path, QSize claimed, bool progressive)
+{
+    QImageWriter writer(path, "JPEG");
+    writer.setProgressiveScanWrite(progressive);
+    if (!writer.write(quadrantPicture(16, 16)))
         return false;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
     QByteArray bytes = file.readAll();
     file.close();
-    // The frame header (SOF0, FF C0): length, precision, then height and width.
-    const qsizetype sof = bytes.indexOf(QByteArray("\xff\xc0", 2));
+    // The frame header (SOF0 or SOF2): length, precision, then height and width.
+    const qsizetype sof = bytes.indexOf(QByteArray(progressive ? "\xff\xc2" : "\xff\xc0", 2));
     if (sof < 0)
         return false;
-    bytes[sof + 5] = char((side >> 8) & 0xff);
-    bytes[sof + 6] = char(side & 0xff);
-    bytes[sof + 7] = char((side >> 8) & 0xff);
-    bytes[sof + 8] = char(side & 0xff);
+    bytes[sof + 5] = char((claimed.height() >> 8) & 0xff);
+    bytes[sof + 6] = char(claimed.height() & 0xff);
+    bytes[sof + 7] = char((claimed.width() >> 8) & 0xff);
+    bytes[sof + 8] = char(claimed.width() & 0xff);
     return writeText(path, bytes);
 }
 

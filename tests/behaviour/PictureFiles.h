@@ -13,10 +13,12 @@ QImage quadrantPicture(int width, int height);
 bool writeBmp(const QString &path, const QImage &picture);
 bool writeJpeg(const QString &path, const QImage &picture);
 // A GIF of four colours in the quadrant pattern (Qt writes no GIF, so the
-// file is encoded here).
-bool writeGif(const QString &path, int width, int height);
-// A small JPEG whose header claims `side` x `side` pixels.
+// file is encoded here), on a logical screen of its own size or `screen`.
+bool writeGif(const QString &path, int width, int height, QSize screen = {});
+// A small JPEG whose header claims `side` x `side` pixels, or `claimed`,
+// stored in one scan or progressively.
 bool writeJpegClaimingSize(const QString &path, int side);
+bool writeJpegClaimingSize(const QString &path, QSize claimed, bool progressive);
 bool writeText(const QString &path, const QByteArray &content);
 
 // The quadrant colours as surface pixels: top-left, top-right, bottom-left,
