@@ -1,4 +1,4 @@
 # Shortcuts for those who have make; build.sh does the work.
-.PHONY: run config test bench install
-run config test bench install:
+.PHONY: run config test bench install deb
+run config test bench install deb:
 	./build.sh $@

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # One entry for users and CI: installs what is missing, builds, and then runs
-# the screen saver, the tests, the benchmark or the installation.
+# the screen saver, the tests, the benchmark or the installation, or builds
+# the Debian package.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -42,8 +43,11 @@ install)
     [[ $(id -u) -eq 0 ]] || sudo=(sudo)
     exec "${sudo[@]}" cmake --install "$release_dir" "$@"
     ;;
+deb)
+    exec ./tools/build-deb.sh "$@"
+    ;;
 *)
-    echo "usage: $0 [run|config|test|bench|install]" >&2
+    echo "usage: $0 [run|config|test|bench|install|deb]" >&2
     exit 2
     ;;
 esac
