@@ -79,7 +79,8 @@ remove_package() {
         DEBIAN_FRONTEND=noninteractive apt-get purge -y -q finwicks >/dev/null 2>&1 ||
         dpkg --purge finwicks >/dev/null 2>&1 || true
 }
-trap 'status=$?; remove_package; ((status == 0 || status == 77)) || tail -30 "$WORK/daemon.log" >&2 2>/dev/null; cleanup' EXIT
+show_daemon_log() { [[ ! -s "$WORK/daemon.log" ]] || tail -30 "$WORK/daemon.log" >&2; }
+trap 'status=$?; remove_package; ((status == 0 || status == 77)) || show_daemon_log; cleanup' EXIT
 
 (cd "$WORK/out" && DEBIAN_FRONTEND=noninteractive apt-get install -y -q ./finwicks_*.deb) \
     >"$WORK/install.log" 2>&1 || fail "apt-get install failed: $(tail -20 "$WORK/install.log")"
