@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -92,6 +93,44 @@ TEST_F(SetupDialog, ShowTabColoursTheActiveTabAndShowsOnlyItsFrames)
     dialog->label_tag4_Click();
     EXPECT_EQ(dialog->activeTab(), 4);
     EXPECT_TRUE(control<QWidget>(dialog.get(), "Frame_catalog")->isVisible());
+}
+
+TEST_F(SetupDialog, OkStaysTheDefaultButtonOnEveryTabAndEnterPressesIt)
+{
+    state.fish.count = 1;
+    state.fish.at(1) = FishRecord(QStringLiteral("0ﾊﾅｺ       460001"));
+    auto dialog = open();
+    dialog->activateWindow();
+    QApplication::processEvents();
+    auto *ok = control<QPushButton>(dialog.get(), "Ok");
+    const QPushButton *about = control<QPushButton>(dialog.get(), "cb_About");
+    for (int tab : {2, 3, 4, 1, 4}) {
+        // The focus on the page that is about to be hidden.
+        QWidget *page = control<QWidget>(dialog.get(), "Frame_environment")->parentWidget();
+        for (const char *frame : {"Frame_waterchange", "Frame_list", "Frame_catalog"}) {
+            QWidget *shown = control<QWidget>(dialog.get(), frame)->parentWidget();
+            if (shown->isVisible())
+                page = shown;
+        }
+        if (QWidget *first = page->nextInFocusChain(); page->isAncestorOf(first))
+            first->setFocus();
+        const QList<void (frmSetup::*)()> clicks = {
+            &frmSetup::label_tag1_Click, &frmSetup::label_tag2_Click, &frmSetup::label_tag3_Click,
+            &frmSetup::label_tag4_Click};
+        (dialog.get()->*clicks.at(tab - 1))();
+        QApplication::processEvents();
+        EXPECT_EQ(dialog->activeTab(), tab);
+        EXPECT_TRUE(ok->isDefault()) << tab;
+        EXPECT_FALSE(about->isDefault()) << tab;
+        EXPECT_NE(QApplication::focusWidget(), about) << tab;
+    }
+    bool pressed = false;
+    QObject::connect(ok, &QPushButton::clicked, [&pressed] { pressed = true; });
+    QWidget *focus = QApplication::focusWidget() ? QApplication::focusWidget() : dialog.get();
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(focus, &enter);
+    EXPECT_TRUE(pressed);
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
 }
 
 TEST_F(SetupDialog, ScrollBarsTakeTheirRangesFromTheKeyTable)

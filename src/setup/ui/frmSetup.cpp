@@ -13,6 +13,7 @@
 #include "setup/ui/FishShopTab.h"
 #include "setup/ui/TankTab.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -23,6 +24,7 @@
 #include <QScrollBar>
 #include <QShortcut>
 
+#include <algorithm>
 #include <climits>
 #include <functional>
 
@@ -169,6 +171,7 @@ void frmSetup::buildButtons()
     QPushButton *ok =
         button(QStringLiteral("Ok"), QStringLiteral("OK"), {350, top, 86, height}, this);
     ok->setDefault(true);
+    m_ok = ok;
     QPushButton *cancel =
         button(QStringLiteral("Cancel"), QStringLiteral("ｷｬﾝｾﾙ"), {444, top, 86, height}, this);
     connect(about, &QPushButton::clicked, this, &frmSetup::cb_About_Click);
@@ -269,9 +272,42 @@ void frmSetup::ShowTab(int n)
         QPalette palette = m_tabCaptions[k - 1]->palette();
         palette.setColor(QPalette::WindowText, m_tabColours[k - 1]);
         m_tabCaptions[k - 1]->setPalette(palette);
-        m_pages[k - 1]->setVisible(k == m_activeTab);
     }
+    // The new page first, so the focus can move onto it before the old page
+    // hides; otherwise it would fall to the next button in the window.
+    QWidget *shown = m_pages[m_activeTab - 1];
+    shown->setVisible(true);
+    keepFocusOnPage(shown);
+    for (QWidget *page : m_pages) {
+        if (page != shown)
+            page->setVisible(false);
+    }
+    m_ok->setDefault(true);
     update();
+}
+
+void frmSetup::keepFocusOnPage(QWidget *page)
+{
+    const QWidget *focus = QApplication::focusWidget();
+    const bool onHiddenPage = std::any_of(m_pages.begin(), m_pages.end(), [&](QWidget *other) {
+        return other != page && other->isAncestorOf(focus);
+    });
+    if (focus && window()->isAncestorOf(focus) && !onHiddenPage)
+        return;
+    // The page's first control that takes the focus by the Tab key, so that
+    // Enter still reaches OK; OK itself when the page has none.
+    QWidget *next = page;
+    for (int steps = 0; steps < 1000; ++steps) {
+        next = next->nextInFocusChain();
+        if (next == page || !next)
+            break;
+        if (page->isAncestorOf(next) && next->isVisibleTo(page) && next->isEnabled() &&
+            (next->focusPolicy() & Qt::TabFocus) && !qobject_cast<QPushButton *>(next)) {
+            next->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+    m_ok->setFocus(Qt::TabFocusReason);
 }
 
 QColor frmSetup::tabColour(int k) const

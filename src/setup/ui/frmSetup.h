@@ -9,6 +9,7 @@
 #include <array>
 
 class QLabel;
+class QPushButton;
 
 namespace fw {
 
@@ -60,6 +61,7 @@ private:
     void Form_Load();
     bool applyStep(const LoadStep &step);
     void saveFailed();
+    void keepFocusOnPage(QWidget *page);
 
     AppState &m_state;
     Random &m_random;
@@ -68,6 +70,7 @@ private:
 
     std::array<QLabel *, 4> m_tabCaptions{};
     std::array<QWidget *, 4> m_pages{};
+    QPushButton *m_ok = nullptr;
     EnvironmentTab *m_environment = nullptr;
     TankTab *m_tank = nullptr;
     FishRegisterTab *m_register = nullptr;
