@@ -163,9 +163,11 @@ bool releaseFish(AppState &state, int selected)
     FishTable &table = state.workingFish;
     if (!canRelease(state) || selected < 1 || selected > table.count)
         return false;
+    // Each fish moves up with its own runtime values.
     for (int i = selected + 1; i <= table.count; ++i) {
         table.at(i - 1) = table.at(i);
         table.at(i) = FishRecord();
+        state.workingValues[i - 1] = state.workingValues[i];
     }
     if (selected == table.count)
         table.at(selected) = FishRecord();

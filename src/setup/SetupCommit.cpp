@@ -10,6 +10,7 @@ namespace fw {
 void takeWorkingFish(AppState &state)
 {
     state.workingFish = state.fish;
+    state.workingValues = state.values;
 }
 
 void giveIntervalBack(const AppState &state, AquariumLink *aquarium)
@@ -29,6 +30,7 @@ void copyWorkingFishBack(AppState &state, Random &random)
             SetFishField(state, position, u"name", name, true);
         }
         state.fish.at(position) = state.workingFish.at(position);
+        state.values[position] = state.workingValues[position];
     }
 }
 

@@ -11,15 +11,16 @@ class AquariumLink;
 class Clock;
 class Random;
 
-// The working copy of the fish the dialog edits, taken when it opens.
+// The working copy of the fish and their runtime values that the dialog
+// edits, taken when it opens.
 void takeWorkingFish(AppState &state);
 
 // Gives a running aquarium (if any) the animation interval it had before the
 // dialog opened.
 void giveIntervalBack(const AppState &state, AquariumLink *aquarium);
 
-// Copies the working fish back into the tank; a fish still without a name
-// gets one from the name pool first.
+// Copies the working fish back into the tank, each with its own runtime
+// values; a fish still without a name gets one from the name pool first.
 void copyWorkingFishBack(AppState &state, Random &random);
 
 // The dialog's OK once the controls are read: the running aquarium gets its

@@ -31,8 +31,11 @@ struct AppState
     FishTable workingFish; // the configuration dialog's copy
     NamePool namePool;
 
-    // One set per position 1..99, shared by both tables; index 0 is unused.
+    // One set per position 1..99 beside each table; index 0 is unused. The
+    // dialog's copy stays apart from the tank's until OK, so that buying or
+    // releasing fish there moves nothing in the running tank.
     std::array<FishValues, FishTable::Capacity + 1> values{};
+    std::array<FishValues, FishTable::Capacity + 1> workingValues{};
 
     // The animation interval the aquarium stores before it opens the dialog.
     int savedInterval = 0;
@@ -41,6 +44,7 @@ struct AppState
 
     FishTable &table(bool working) { return working ? workingFish : fish; }
     const FishTable &table(bool working) const { return working ? workingFish : fish; }
+    auto &valuesOf(bool working) { return working ? workingValues : values; }
 };
 
 } // namespace fw

@@ -185,7 +185,8 @@ bool AddFish(AppState &state, Random &random, const Clock &clock, ScreenSize scr
         const int position = table.count;
         table.at(position) = FishRecord(newFishRecord(species, clock.dayNumber() - *age, *sex));
 
-        FishValues &values = state.values[position];
+        FishValues &values = state.valuesOf(!toTank)[position];
+        values.facing = 0;
         values.left = static_cast<std::int16_t>(draw(random, width));
         values.top = static_cast<std::int16_t>(draw(random, height));
         values.movex = 0;

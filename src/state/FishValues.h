@@ -15,6 +15,8 @@ struct FishValues
     std::int16_t height = 0;
     std::int16_t facing = 0; // -1 left, +1 right, 0 not yet set
     std::int16_t topspeed = 10;
+
+    friend bool operator==(const FishValues &, const FishValues &) = default;
 };
 
 } // namespace fw

@@ -1,4 +1,5 @@
 #include "setup/SetupTable.h"
+#include "setup/FishRegister.h"
 #include "setup/ScrollBars.h"
 #include "setup/SetupCommit.h"
 #include "setup/TabGeometry.h"
@@ -219,6 +220,36 @@ TEST_F(SetupFishCommit, NamesAnUnnamedWorkingFishOnlyWhenItGoesBack)
     EXPECT_FALSE(state.fish.at(2).name().trimmed().isEmpty());
     EXPECT_EQ(state.fish.at(2), state.workingFish.at(2));
     EXPECT_EQ(state.fish.at(2).species(), QLatin1Char('2'));
+}
+
+TEST_F(SetupFishCommit, TheTankKeepsItsFishValuesUntilOkAndEachFishTakesItsOwn)
+{
+    state.fish.count = 3;
+    for (int p = 1; p <= 3; ++p) {
+        state.fish.at(p) =
+            FishRecord(QStringLiteral("%1fish%2      46000%3").arg(p).arg(p).arg(p % 2));
+        state.values[p] =
+            FishValues{std::int16_t(100 * p), std::int16_t(10 * p), 5, -3, 40, 30, 1, 10};
+    }
+    const auto tankValues = state.values;
+
+    // Release the second fish, buy one, then Cancel: nothing in the tank moves.
+    takeWorkingFish(state);
+    ASSERT_TRUE(releaseFish(state, 2));
+    ASSERT_TRUE(AddFish(state, random, clock, {1024, 768}, 1, 0, 1, 1, false));
+    EXPECT_EQ(state.workingFish.count, 3);
+    EXPECT_EQ(state.values, tankValues);
+
+    // The same, then OK: the fish that moved up keeps its place and its step,
+    // the new fish starts at rest.
+    copyWorkingFishBack(state, random);
+    ASSERT_EQ(state.fish.count, 3);
+    EXPECT_TRUE(state.fish.at(2).text().startsWith(u"3fish3"));
+    EXPECT_EQ(state.values[2].left, 300);
+    EXPECT_EQ(state.values[2].movex, 5);
+    EXPECT_EQ(state.values[1].left, 100);
+    EXPECT_EQ(state.values[3].movex, 0);
+    EXPECT_EQ(state.values[3].facing, 0);
 }
 
 TEST_F(SetupFishCommit, GivesTheIntervalAndColoursToTheAquariumBeforeSaving)

@@ -123,7 +123,7 @@ TEST(AddFish, DrawsAgeSexLeftTopInThatOrderAndBuildsTheRecord)
     EXPECT_EQ(state.workingFish.count, 0);
 }
 
-TEST(AddFish, ToTheWorkingTableSharesThePerFishValues)
+TEST(AddFish, ToTheWorkingTableSetsOnlyTheWorkingValues)
 {
     FixedClock clock;
     ScriptedRandom random{0.5, 0.25, 0.75};
@@ -133,8 +133,10 @@ TEST(AddFish, ToTheWorkingTableSharesThePerFishValues)
     EXPECT_EQ(state.workingFish.count, 4);
     EXPECT_EQ(state.workingFish.at(4).species(), u'4');
     EXPECT_EQ(state.workingFish.at(4).birthDay(), clock.dayNumber() - 150);
-    EXPECT_EQ(state.values[4].left, 222);
-    EXPECT_EQ(state.values[4].top, 534);
+    EXPECT_EQ(state.workingValues[4].left, 222);
+    EXPECT_EQ(state.workingValues[4].top, 534);
+    // The tank's values at that place belong to the tank's own fish.
+    EXPECT_EQ(state.values[4], FishValues{});
     EXPECT_EQ(state.fish.count, 0);
 }
 
