@@ -9,7 +9,7 @@ packages=(
     googletest libgtest-dev
     fonts-noto-cjk
     xvfb xdotool x11-utils imagemagick xscreensaver libx11-dev libxfixes-dev
-    qt6-wayland sway grim wtype
+    qt6-wayland sway grim wtype libwayland-dev
     xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
     debhelper lintian
     clang libclang-rt-dev

@@ -50,15 +50,19 @@ e2e_cleanup() {
     for pid in $children; do
         wait "$pid" 2>/dev/null || true
     done
-    if [[ -n $E2E_XVFB_PID ]]; then
-        kill "$E2E_XVFB_PID" 2>/dev/null || true
-        wait "$E2E_XVFB_PID" 2>/dev/null || true
-        E2E_XVFB_PID=
-    fi
+    e2e_stop_x
     rm -rf "$E2E_WORK"
 }
 cleanup() { e2e_cleanup; }
 trap cleanup EXIT
+
+# Ends the X server started by e2e_start_x, so the next can take its display.
+e2e_stop_x() {
+    [[ -n $E2E_XVFB_PID ]] || return 0
+    kill "$E2E_XVFB_PID" 2>/dev/null || true
+    wait "$E2E_XVFB_PID" 2>/dev/null || true
+    E2E_XVFB_PID=
+}
 
 # e2e_start_x NUMBER [WIDTHxHEIGHT]: an X server on display :NUMBER (1024x768
 # by default) for this script alone; returns once it answers.

@@ -1,6 +1,7 @@
 #include "startup/ui/Application.h"
 
 #include "platform/Screen.h"
+#include "platform/ui/OverrideCursorKeeper.h"
 #include "startup/ApplicationControl.h"
 #include "startup/CommandLine.h"
 #include "startup/HostStart.h"
@@ -25,6 +26,8 @@ int runApplication(int argc, char **argv)
     const StartMode mode = host.hosted() ? StartMode::Aquarium : startModeFor(commandLine);
     if (mode == StartMode::Quit)
         return 0;
+    if (host.hosted() && !chooseX11ForHosting())
+        return 1;
 
     // A host starts one saver per monitor: the first owns the settings file,
     // the others show the same tank and leave the file to it.
@@ -36,6 +39,7 @@ int runApplication(int argc, char **argv)
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("finwicks"));
     SignalWatcher signalWatcher;
+    OverrideCursorKeeper cursorKeeper;
     std::unique_ptr<HostWindow> hostWindow;
     if (host.hosted() && !(hostWindow = openHostWindow(host)))
         return 1;

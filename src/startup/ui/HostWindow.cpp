@@ -77,6 +77,26 @@ QSize logicalSize(QSize device)
 
 } // namespace
 
+bool chooseX11ForHosting()
+{
+    // Asked before Qt starts: the xcb platform aborts the program when it
+    // finds no display.
+    xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
+    const bool reachable = connection && !xcb_connection_has_error(connection);
+    if (connection)
+        xcb_disconnect(connection);
+    if (!reachable) {
+        const QByteArray display = qgetenv("DISPLAY");
+        std::fprintf(stderr,
+                     "finwicks: drawing into another window needs an X server, and none is "
+                     "reachable (DISPLAY=%s)\n",
+                     display.isEmpty() ? "<not set>" : display.constData());
+        return false;
+    }
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    return true;
+}
+
 std::unique_ptr<HostWindow> openHostWindow(const HostRequest &request)
 {
     auto window = std::make_unique<HostWindow>(request.windowId);

@@ -63,6 +63,11 @@ private:
     QTimer m_pollTimer;
 };
 
+// Drawing into another window is an X11 convention: hosted mode runs on the
+// xcb platform (XWayland in a Wayland session) whatever the session's own.
+// False, with the reason on standard error, when no X server is reachable.
+bool chooseX11ForHosting();
+
 // Opens the window a screen saver host named (or the root window); null,
 // with the reason on standard error, when there is no X server or no such
 // window.

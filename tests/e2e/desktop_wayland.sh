@@ -1,0 +1,210 @@
+#!/bin/bash
+# A Wayland session (sway, headless): the tank fills the output at scale 1
+# and 2, a key ends it and saves, so do SIGTERM and a counting mouse move
+# under end pattern "0", the cursor hides, and the X11-only hosted mode
+# ends with a clear message when no X server is reachable.
+# Usage: desktop_wayland.sh <finwicks binary> <wayland_pointer binary>
+source "$(dirname "$0")/mouse_lib.sh" "$1" 132
+POINTER_TOOL=$(readlink -f "$2")
+unset DISPLAY
+
+GROUND="rgb(0,64,128)"
+GROUND_SETTING=8404992
+FISH=$(
+    fish_record 0 Angel 200 1 200 300 && echo
+    fish_record 1 Glow 200 2 900 400 && echo
+    fish_record 4 Nemo 200 1 400 940
+)
+
+# sway refuses to run as root: as root, the session belongs to a user of
+# its own, which reads the program and owns the session's folders.
+WL_USER=$(id -un)
+if [[ $(id -u) -eq 0 ]]; then
+    WL_USER=finwicks-e2e
+    id "$WL_USER" >/dev/null 2>&1 ||
+        useradd --system --no-create-home --home-dir /nonexistent --shell /usr/sbin/nologin \
+            "$WL_USER"
+    chmod 755 "$WORK"
+    chown "$WL_USER" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
+fi
+WAYLAND_DISPLAY=
+SWAYSOCK=
+as_user() {
+    local run=()
+    [[ $(id -u) -eq 0 ]] && run=(runuser -u "$WL_USER" --)
+    "${run[@]}" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME="$WORK" \
+        XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" XDG_CONFIG_HOME="$XDG_CONFIG_HOME" \
+        WAYLAND_DISPLAY="$WAYLAND_DISPLAY" SWAYSOCK="$SWAYSOCK" ASAN_OPTIONS="${ASAN_OPTIONS:-}" "$@"
+}
+
+# Everything the session's user runs ends with the script.
+cleanup() {
+    exec 7>&-
+    if [[ $(id -u) -eq 0 ]]; then
+        pkill -KILL -u "$WL_USER" 2>/dev/null || true
+    else
+        pkill -KILL -f "sway -c $WORK/sway.conf" 2>/dev/null || true
+    fi
+    e2e_cleanup
+}
+trap cleanup EXIT
+
+# start_sway SCALE: a headless sway with one 1920 x 1080 output of that
+# scale, a keyboard (wtype holding one open, since a key typed while the
+# seat has none arrives before the program could take it) and a pointer.
+start_sway() {
+    local scale=$1
+    stop_sway
+    cat >"$WORK/sway.conf" <<EOF
+output HEADLESS-1 mode $((1920 * scale))x$((1080 * scale)) position 0 0 scale $scale
+default_border none
+xwayland disable
+EOF
+    chmod 644 "$WORK/sway.conf"
+    as_user env WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 \
+        sway -c "$WORK/sway.conf" -D noscanout >"$WORK/sway.log" 2>&1 &
+    # sway names its socket itself; the runtime folder is this script's own.
+    local i socket
+    for i in $(seq 100); do
+        socket=$(find "$XDG_RUNTIME_DIR" -maxdepth 1 -type s -name 'wayland-*' | head -1)
+        [[ -n $socket ]] && break
+        sleep 0.1
+    done
+    [[ -n $socket ]] || fail "sway did not start: $(tail -5 "$WORK/sway.log")"
+    WAYLAND_DISPLAY=$(basename "$socket")
+    for i in $(seq 50); do
+        SWAYSOCK=$(find "$XDG_RUNTIME_DIR" -maxdepth 1 -type s -name 'sway-ipc.*' | head -1)
+        [[ -n $SWAYSOCK ]] && break
+        sleep 0.1
+    done
+    as_user wtype -s 3600000 &
+    rm -f "$WORK/pointer.in"
+    mkfifo "$WORK/pointer.in"
+    chmod 666 "$WORK/pointer.in"
+    as_user "$POINTER_TOOL" $((1920 * scale)) $((1080 * scale)) <"$WORK/pointer.in" \
+        >"$WORK/pointer.out" 2>&1 &
+    exec 7>"$WORK/pointer.in"
+    for i in $(seq 50); do
+        grep -q ready "$WORK/pointer.out" && return 0
+        sleep 0.1
+    done
+    fail "no pointer: $(cat "$WORK/pointer.out")"
+}
+
+stop_sway() {
+    exec 7>&-
+    [[ -n $WAYLAND_DISPLAY ]] || return 0
+    as_user pkill -x sway || true
+    local i
+    for i in $(seq 50); do
+        [[ -e $XDG_RUNTIME_DIR/$WAYLAND_DISPLAY ]] || break
+        sleep 0.1
+    done
+    rm -f "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY.lock"
+    WAYLAND_DISPLAY=
+}
+
+pointer() {
+    echo "$*" >&7
+    sleep 0.3
+}
+
+program_pid() { pgrep -u "$WL_USER" -f "^$FINWICKS /s" | head -1; }
+
+# The settings file, owned by the session's user (one it cannot write it
+# would rightly not replace).
+reset_ini() {
+    write_ini backcolor=$GROUND_SETTING "$@"
+    [[ $(id -u) -ne 0 ]] || chown -R "$WL_USER" "$XDG_CONFIG_HOME"
+}
+
+start_wayland_aquarium() {
+    reset_ini "$@"
+    as_user env QT_QPA_PLATFORM=wayland "$FINWICKS" /s >"$WORK/app.log" 2>&1 &
+    local i
+    for i in $(seq 100); do
+        [[ -n $(program_pid) ]] && as_user swaymsg -t get_tree 2>/dev/null | grep -q '"pid"' &&
+            { sleep 1.5; return 0; }
+        sleep 0.1
+    done
+    fail "no aquarium on Wayland: $(cat "$WORK/app.log")"
+}
+
+wait_ended() {
+    local i
+    for i in $(seq 100); do
+        [[ -z $(program_pid) ]] && return 0
+        sleep 0.1
+    done
+    fail "$1"
+}
+
+saved_today() { [[ $(ini_value date) == "$(date +%Y/%m/%d)" ]]; }
+
+wayland_shot() {
+    as_user grim "$@" "$XDG_RUNTIME_DIR/shot.png"
+    cp "$XDG_RUNTIME_DIR/shot.png" "$SHOTS/$LABEL.png"
+    echo "$SHOTS/$LABEL.png"
+}
+
+share_of() {
+    convert "$1" -fill black +opaque "$2" -fill white -opaque "$2" \
+        -format '%[fx:int(100000*mean+0.5)]' info:
+}
+
+check_filled() {
+    local file=$1 w h quarter
+    read -r w h <<<"$(identify -format '%w %h' "$file")"
+    [[ "$w x $h" == "$2" ]] || fail "$LABEL: the screenshot is $w x $h, not $2"
+    for quarter in "0 0" "1 0" "0 1" "1 1"; do
+        read -r qx qy <<<"$quarter"
+        convert "$file" -crop "$((w / 2))x$((h / 2))+$((qx * w / 2))+$((qy * h / 2))" +repage \
+            "$WORK/quarter.png"
+        local ground
+        ground=$(share_of "$WORK/quarter.png" "$GROUND")
+        ((ground > 90000)) || fail "$LABEL: quarter $quarter is only $ground/100000 ground"
+    done
+}
+
+for scale in 1 2; do
+    LABEL=wayland-scale$scale
+    start_sway "$scale"
+    start_wayland_aquarium
+    check_filled "$(wayland_shot)" "$((1920 * scale)) x $((1080 * scale))"
+    as_user wtype q
+    wait_ended "$LABEL: a key did not end the program"
+    saved_today || fail "$LABEL: not saved after a key"
+done
+
+# The cursor stays hidden until a counting move shows it with the buttons.
+LABEL=wayland-cursor
+start_sway 1
+start_wayland_aquarium
+pointer move 960 540
+hidden=$(share_of "$(wayland_shot -c -g '940,520 60x60')" "$GROUND")
+((hidden == 100000)) || fail "the cursor shows before the mouse moved ($hidden/100000 ground)"
+pointer move 1000 580
+shown=$(share_of "$(wayland_shot -c -g '980,560 60x60')" "$GROUND")
+((shown < 100000)) || fail "no cursor after a counting move"
+
+# SIGTERM saves.
+reset_ini
+kill -TERM "$(program_pid)"
+wait_ended "SIGTERM did not end the program"
+saved_today || fail "not saved after SIGTERM"
+
+# Under end pattern "0" a 1-pixel move goes on, a counting one ends.
+start_wayland_aquarium endpattern=0
+pointer move 500 500
+pointer move 501 501
+[[ -n $(program_pid) ]] || fail "a 1-pixel move ended it"
+pointer move 540 540
+wait_ended "a counting mouse move did not end the program"
+saved_today || fail "not saved after a mouse move"
+
+# Drawing into another window needs X.
+if as_user "$FINWICKS" --root >"$WORK/root.log" 2>&1; then
+    fail "--root without an X server succeeded"
+fi
+grep -q "needs an X server" "$WORK/root.log" || fail "no clear message: $(cat "$WORK/root.log")"
+echo "PASS"
