@@ -199,7 +199,16 @@ void IniWriter::entry(QStringView key, QStringView value)
 {
     m_bytes += encodeCp932(singleLine(key));
     m_bytes += '=';
-    m_bytes += encodeCp932(singleLine(value));
+    const QByteArray bytes = encodeCp932(singleLine(value));
+    // The reader trims blanks and drops one pair of quotes; a value that
+    // would lose either is written in quotes, so it reads back as it was.
+    const bool quoted = trimmedBlanks(QByteArrayView(bytes)).size() != bytes.size() ||
+                        unquoted(bytes).size() != bytes.size();
+    if (quoted)
+        m_bytes += '"';
+    m_bytes += bytes;
+    if (quoted)
+        m_bytes += '"';
     m_bytes += "\r\n";
 }
 

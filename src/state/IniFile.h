@@ -67,7 +67,8 @@ private:
 };
 
 // Builds a file the way the profile writer lays it out: "[section]" lines
-// and "key=value" lines, CRLF after each, in the code page.
+// and "key=value" lines, CRLF after each, in the code page. A value with
+// blanks at either end, or in a pair of quotes, is put in quotes.
 class IniWriter
 {
 public:

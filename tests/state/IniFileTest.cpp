@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 using namespace fw;
+using namespace Qt::StringLiterals;
 using fw::test::writeBytes;
 
 namespace {
@@ -129,8 +130,17 @@ TEST(IniFile, WriterLaysOutSectionsAndKeysWithCrlfAndKeepsValuesOnOneLine)
     writer.entry(u"version", u"0.34b");
     writer.entry(u"screenbitmap", u"a\r\nb\nc");
     EXPECT_EQ(writer.bytes(), QByteArray("[system]\r\nversion=0.34b\r\nscreenbitmap=a  b c\r\n"));
-    // A character the code page lacks becomes "?" rather than breaking the line.
-    EXPECT_EQ(encodeCp932(u"a\U0001F41Fb"), QByteArray("a?b"));
+    // What the reader would trim or unquote goes in quotes and reads back whole.
+    const QStringList values = {u" lead"_s, u"trail\t"_s, u"\"q\""_s, u"'x'"_s, u"\"x'"_s, u"\""_s};
+    IniWriter edges;
+    edges.section(u"s");
+    for (int k = 0; k < values.size(); ++k)
+        edges.entry(QString::number(k), values.at(k));
+    EXPECT_TRUE(edges.bytes().contains("0=\" lead\"\r\n"));
+    EXPECT_TRUE(edges.bytes().contains("4=\"x'\r\n"));
+    const IniFile back = IniFile::parse(edges.bytes());
+    for (int k = 0; k < values.size(); ++k)
+        EXPECT_EQ(back.value(u"s", QString::number(k)), values.at(k)) << k;
 }
 
 TEST(IniFile, LoadFailsSoftlyForMissingFoldersAndUnreadableFiles)
