@@ -130,4 +130,19 @@ kill -0 "$APP_PID" 2>/dev/null || fail "ended when a monitor came back"
 check_both_monitors monitors-back
 end_aquarium
 saved_today || fail "not saved after the monitor came back"
+
+# The primary monitor switched off: the tank moves to the one left.
+write_ini backcolor=$GROUND_SETTING
+start_aquarium
+xrandr --output DUMMY0 --off
+sleep 1.5
+kill -0 "$APP_PID" 2>/dev/null || fail "ended when the primary monitor was switched off"
+# The X screen shrinks to the monitor left, which moves to the origin.
+left_over=$(shot monitors-primary-off)
+[[ $(identify -format '%wx%h' "$left_over") == 1920x1080 ]] ||
+    fail "the screen is $(identify -format '%wx%h' "$left_over") with one monitor"
+ground=$(share_of "$left_over" "$GROUND")
+((ground > 98000 && ground < 100000)) || fail "the remaining monitor is $ground/100000 ground"
+end_aquarium
+saved_today || fail "not saved after the primary monitor went"
 echo "PASS"

@@ -173,18 +173,13 @@ void frmAquarium::layOutButtons()
 
 void frmAquarium::showOverScreen()
 {
-    // Placed by hand, since without a window manager nobody else would; a
-    // window manager (or Wayland compositor) learns from the full-screen
-    // state on the primary screen to keep panels below.
-    QScreen *primary = QGuiApplication::primaryScreen();
-    const QPoint origin = primary ? primary->geometry().topLeft() : QPoint(0, 0);
-    winId();
-    if (primary)
-        windowHandle()->setScreen(primary);
-    setGeometry(QRect(origin, m_screen));
+    placeOverScreen(QGuiApplication::primaryScreen());
     setWindowState(windowState() | Qt::WindowFullScreen);
     show();
     m_mirrors->start();
+    // A primary monitor unplugged or changed: the tank moves to the new one
+    // (its mirror there gives way).
+    connect(qGuiApp, &QGuiApplication::primaryScreenChanged, this, &frmAquarium::followScreen);
     raise();
     activateWindow();
     m_pictureScreen->setFocus(Qt::ActiveWindowFocusReason);
@@ -193,6 +188,31 @@ void frmAquarium::showOverScreen()
         if (m_model.firstFocusPending)
             PictureScreen_GotFocus();
     });
+}
+
+void frmAquarium::followScreen(QScreen *screen)
+{
+    if (!screen)
+        return;
+    placeOverScreen(screen);
+    resizeToScreen(screen->geometry().size());
+}
+
+void frmAquarium::placeOverScreen(QScreen *screen)
+{
+    // Placed by hand, since without a window manager nobody else would; a
+    // window manager (or Wayland compositor) learns from the full-screen
+    // state on that screen to keep panels below.
+    winId();
+    if (screen)
+        windowHandle()->setScreen(screen);
+    const QPoint origin = screen ? screen->geometry().topLeft() : QPoint(0, 0);
+    setGeometry(QRect(origin, m_screen));
+    // Monitors rearranged: the screen moves or changes size under us.
+    disconnect(m_screenGeometry);
+    if (screen)
+        m_screenGeometry = connect(screen, &QScreen::geometryChanged, this,
+                                   [this, screen] { followScreen(screen); });
 }
 
 void frmAquarium::resizeToScreen(QSize screen)

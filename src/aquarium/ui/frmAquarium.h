@@ -11,6 +11,7 @@
 
 class QLabel;
 class QPushButton;
+class QScreen;
 
 namespace fw {
 
@@ -82,6 +83,8 @@ protected:
 
 private:
     void Form_Load();
+    void followScreen(QScreen *screen);
+    void placeOverScreen(QScreen *screen);
     void connectInput();
     void pressOutsideSurface(Qt::MouseButton button);
     void layOutButtons();
@@ -114,6 +117,7 @@ private:
     IntervalTimer *m_timerInformationClear = nullptr;
 
     std::function<void()> m_openConfiguration;
+    QMetaObject::Connection m_screenGeometry;
     bool m_preparing = false;
     bool m_unloaded = false;
 };

@@ -21,6 +21,11 @@ MirrorView::MirrorView(QScreen *screen)
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setWindowTitle(QStringLiteral("finwicks"));
+    // Monitors rearranged: follow the screen where it went.
+    connect(screen, &QScreen::geometryChanged, this, [this] {
+        if (isVisible())
+            setGeometry(m_screen->geometry());
+    });
 }
 
 MirrorView::~MirrorView() = default;
