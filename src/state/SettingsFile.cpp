@@ -64,6 +64,11 @@ std::optional<IniFile> readSettingsFile(const QString &path)
     return IniFile::load(path, settingsSelection());
 }
 
+IniFile parseSettingsFile(QByteArrayView bytes)
+{
+    return IniFile::parse(bytes, settingsSelection());
+}
+
 bool holdsSavedState(const std::optional<IniFile> &file)
 {
     return file && file->value(u"system", u"date").value_or(QStringLiteral("NoFile")) != u"NoFile";

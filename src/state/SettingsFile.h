@@ -17,6 +17,8 @@ class IniFile;
 // "system" and "case" and the fish keys, however large the file is. Empty
 // when it cannot be read.
 std::optional<IniFile> readSettingsFile(const QString &path);
+// The same from the file's bytes.
+IniFile parseSettingsFile(QByteArrayView bytes);
 
 // Whether a read settings file holds a saved tank: its "date" in "system" is
 // there and is not "NoFile". Every instance decides by this whether the
