@@ -54,4 +54,14 @@ kill -TERM "$host_process"
 wait_end "$saver" 3 || fail "finwicks outlived its host window"
 ini_is_whole "$INI" || fail "the settings file is broken"
 [[ "$(fish_records)" != "$records_before" ]] || fail "no save when the host window went"
+
+# At scale factor 2 the host window's 600 x 400 device pixels are a tank of
+# 300 x 200 shown at twice the size: it covers the window exactly.
+make_host_window 600x400+0+0 "scaled host"
+QT_SCALE_FACTOR=2 spawn "$FINWICKS" --window-id "$HOST_WINDOW"
+saver=$LAST_PID
+wait_child_size "$HOST_WINDOW" 600x400 || fail "the scaled aquarium does not cover its host window"
+wait_colours "$HOST_WINDOW" 40 || fail "the scaled host window shows no fish"
+kill -TERM "$saver"
+wait_end "$saver" 2 || fail "the scaled aquarium did not end on SIGTERM"
 echo PASS
