@@ -1,3 +1,4 @@
+#include "aquarium/BackgroundPreparation.h"
 #include "aquarium/ui/frmAquarium.h"
 #include "platform/ProgramControl.h"
 #include "platform/Random.h"
@@ -5,11 +6,15 @@
 #include "state/AppState.h"
 #include "support/FixedClock.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
 #include <QKeyEvent>
+#include <QMessageBox>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -42,6 +47,19 @@ protected:
         s.screenvisible = QStringLiteral("0");
         s.bubble_view = 0;
         window = std::make_unique<frmAquarium>(state, random, clock, control, QSize(640, 480));
+    }
+
+    // Shows a picture of the given size as the background, on a new window
+    // of the given screen size.
+    void usePicture(QSize picture, QSize screen)
+    {
+        const QString path = dir.filePath(QStringLiteral("picture.bmp"));
+        QImage image(picture, QImage::Format_RGB32);
+        image.fill(Qt::darkGreen);
+        ASSERT_TRUE(image.save(path, "BMP"));
+        state.settings.screenvisible = QStringLiteral("1");
+        state.settings.screenbitmap = path;
+        window = std::make_unique<frmAquarium>(state, random, clock, control, screen);
     }
 
     QTemporaryDir dir;
@@ -180,6 +198,68 @@ TEST_F(AquariumWindow, ApplyColoursReachesTheSurfaceAtOnce)
     window->applyColours(0x123456, 0x654321);
     EXPECT_EQ(window->pictureScreen()->surface().foreColor(), 0x123456u);
     EXPECT_EQ(window->pictureScreen()->surface().backColor(), 0x654321u);
+}
+
+
+TEST_F(AquariumWindow, NoFrameRunsWhileTheRefusedPictureMessageIsOpen)
+{
+    usePicture(QSize(320, 240), QSize(640, 480));
+    int intervalDuringBox = -1;
+    bool boxSeen = false;
+    auto *poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [&, poll] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            boxSeen = true;
+            intervalDuringBox = window->animationInterval();
+            box->accept();
+            poll->deleteLater();
+        }
+    });
+    poll->start(10);
+    window->PictureScreen_GotFocus();
+    EXPECT_TRUE(boxSeen);
+    EXPECT_EQ(intervalDuringBox, 0);
+    EXPECT_EQ(window->animationInterval(), 50);
+}
+
+TEST_F(AquariumWindow, HostedTheRefusedPictureIsReportedOnStandardError)
+{
+    usePicture(QSize(320, 240), QSize(640, 480));
+    window->setHosted(true);
+    bool boxSeen = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            boxSeen = true;
+            box->accept();
+        }
+    });
+    poll.start(10);
+    testing::internal::CaptureStderr();
+    window->PictureScreen_GotFocus();
+    const std::string written = testing::internal::GetCapturedStderr();
+    EXPECT_FALSE(boxSeen);
+    EXPECT_NE(written.find("finwicks: "), std::string::npos);
+    EXPECT_NE(written.find(pictureTooSmallText().toStdString()), std::string::npos);
+}
+
+// Creeping in 1-pixel steps from the window's margin onto a centred picture
+// is no jump: both report in the surface's coordinates.
+TEST_F(AquariumWindow, MovesAcrossACentredPictureEdgeAreSmallSteps)
+{
+    state.settings.endpattern = QStringLiteral("0");
+    usePicture(QSize(800, 600), QSize(1024, 768));
+    window->PictureScreen_GotFocus();
+    SurfaceView *surface = window->pictureScreen();
+    ASSERT_EQ(surface->pos(), QPoint(112, 84));
+    for (int x = 101; x <= 125; ++x) {
+        QWidget *target = x < 112 ? static_cast<QWidget *>(window.get()) : surface;
+        const QPointF at = QPointF(x, 300) - (target == surface ? QPointF(112, 84) : QPointF());
+        QMouseEvent move(QEvent::MouseMove, at, target->mapToGlobal(at), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &move);
+    }
+    EXPECT_EQ(control.ended, 0);
 }
 
 } // namespace

@@ -25,6 +25,8 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <cstdio>
+
 namespace fw {
 
 namespace {
@@ -348,13 +350,26 @@ void frmAquarium::PictureScreen_GotFocus()
         present();
         m_pictureScreen->repaint();
     };
-    hooks.reportPictureTooSmall = [this] {
-        showInformation(this, pictureTooSmallTitle(), pictureTooSmallText());
-    };
+    hooks.reportPictureTooSmall = [this] { reportPictureTooSmall(); };
     hooks.setAnimationInterval = [this](int ms) { m_timerFishMove->setInterval(ms); };
     prepareBackground(m_state, m_model, m_pictureScreen->surface(), m_clock, m_screen, hooks);
     present();
     m_preparing = false;
+}
+
+void frmAquarium::reportPictureTooSmall()
+{
+    // In a host's window no box of ours could be reached or even seen.
+    if (m_hosted) {
+        std::fprintf(stderr, "finwicks: %s: %s\n", qUtf8Printable(pictureTooSmallTitle()),
+                     qUtf8Printable(pictureTooSmallText()));
+        return;
+    }
+    // The tiled picture stays behind the box as it was: no frame runs.
+    const int interval = m_timerFishMove->interval();
+    m_timerFishMove->setInterval(0);
+    showInformation(this, pictureTooSmallTitle(), pictureTooSmallText());
+    m_timerFishMove->setInterval(interval);
 }
 
 void frmAquarium::showButtons()

@@ -47,6 +47,9 @@ public:
     // shows it and takes the keyboard focus; every further screen shows the
     // same tank.
     void showOverScreen();
+    // Inside a host's window: messages go to standard error, as no box of
+    // ours could be reached there.
+    void setHosted(bool hosted) { m_hosted = hosted; }
     // Follows a new screen (or host window) size: lays the window out again
     // and prepares the scene for it.
     void resizeToScreen(QSize screen);
@@ -91,6 +94,7 @@ private:
     void Command_Exit_Click();
     void Command_Config_Click();
     void Command_Air_Click();
+    void reportPictureTooSmall();
     void showButtons();
     void setButtonsVisible(bool visible);
     void takeKeyboard();
@@ -119,6 +123,7 @@ private:
     std::function<void()> m_openConfiguration;
     QMetaObject::Connection m_screenGeometry;
     bool m_preparing = false;
+    bool m_hosted = false;
     bool m_unloaded = false;
 };
 

@@ -16,6 +16,7 @@ int runHosted(StartupContext &context)
     // Opened and checked at start-up, before anything was loaded.
     HostWindow &host = *context.hostWindow;
     frmAquarium window(context.state, context.random, context.clock, context.control, host.size());
+    window.setHosted(true);
     context.setAquariumUnload([&window] { window.Form_Unload(); });
     host.embed(&window);
     QObject::connect(&host, &HostWindow::resized, &window,
