@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace fw {
 
 namespace {
@@ -73,7 +75,16 @@ QByteArrayView cutAtCharacter(QByteArrayView bytes, qsizetype maxBytes)
 
 QString folded(QStringView name)
 {
-    return name.toString().toCaseFolded();
+    const bool ascii =
+        std::all_of(name.begin(), name.end(), [](QChar c) { return c.unicode() < 0x80; });
+    if (!ascii)
+        return name.toString().toCaseFolded();
+    QString result(name.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const char16_t c = name[i].unicode();
+        result[i] = QChar(c >= u'A' && c <= u'Z' ? c + 32 : c);
+    }
+    return result;
 }
 
 } // namespace
@@ -146,10 +157,11 @@ void IniFile::addEntry(Section &section, QByteArrayView keyBytes, QByteArrayView
                        const IniSelection &selection)
 {
     const QString key = decodeCp932(keyBytes);
+    // Asked first, so that a file of junk keys costs no folding or lookup.
+    if (selection.key && !selection.key(section.name, key))
+        return;
     QString foldedKey = folded(key);
     if (section.byFoldedKey.contains(foldedKey))
-        return;
-    if (selection.key && !selection.key(section.name, key))
         return;
     section.byFoldedKey.insert(std::move(foldedKey), qsizetype(section.entries.size()));
     section.entries.push_back(

@@ -12,7 +12,8 @@
 namespace fw {
 
 // Which parts of a file are kept; an empty function keeps everything. The
-// key test sees each key of a kept section once, at its first occurrence.
+// key test sees every key line of a kept section, duplicates included; of
+// the keys it accepts the first occurrence counts.
 struct IniSelection
 {
     std::function<bool(QStringView section)> section;

@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QSet>
 
+#include <algorithm>
+
 #include <cstdio>
 #include <memory>
 
@@ -24,20 +26,20 @@ bool isSettingsSection(QStringView section)
 
 bool isSettingKey(QStringView key)
 {
-    static const QSet<QString> names = [] {
-        QSet<QString> folded;
-        for (const SettingKey &setting : settingKeys())
-            folded.insert(setting.keyName().toString().toCaseFolded());
-        return folded;
-    }();
-    return key.size() <= 32 && names.contains(key.toString().toCaseFolded());
+    // Without allocating: a file may hold millions of junk keys.
+    return std::any_of(settingKeys().begin(), settingKeys().end(), [key](const SettingKey &s) {
+        return s.keyName().size() == key.size() &&
+               s.keyName().compare(key, Qt::CaseInsensitive) == 0;
+    });
 }
 
 // Keeps what loading reads, so that a file of junk keys costs one pass and
 // no memory. Keys past f99 are kept up to the tank's capacity.
 IniSelection settingsSelection()
 {
-    auto beyondKept = std::make_shared<int>(0);
+    // The keys past f99 accepted so far, by folded name (at most 99, so a
+    // repeated one is not counted twice).
+    auto beyondKept = std::make_shared<QSet<QString>>();
     return {[](QStringView section) {
                 return isSettingsSection(section) ||
                        section.compare(u"fish", Qt::CaseInsensitive) == 0;
@@ -48,8 +50,15 @@ IniSelection settingsSelection()
                 switch (fishKeyKind(key)) {
                 case FishKeyKind::Numbered:
                     return true;
-                case FishKeyKind::Beyond:
-                    return (*beyondKept)++ < FishTable::Capacity;
+                case FishKeyKind::Beyond: {
+                    const QString name = key.toString().toLower();
+                    if (beyondKept->contains(name))
+                        return true;
+                    if (beyondKept->size() >= FishTable::Capacity)
+                        return false;
+                    beyondKept->insert(name);
+                    return true;
+                }
                 case FishKeyKind::None:
                     break;
                 }
