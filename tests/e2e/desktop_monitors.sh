@@ -3,10 +3,8 @@
 # a counting mouse move on the second monitor under end pattern "0"; a
 # monitor switched off while it runs is survived. Xvfb has one monitor only:
 # this runs Xorg with the dummy driver and two RandR outputs.
-source "$(dirname "$0")/mouse_lib.sh" "$1" 131
+source "$(dirname "$0")/desktop_lib.sh" "$1" 131
 
-GROUND="rgb(0,64,128)"
-GROUND_SETTING=8404992
 FISH=$(
     fish_record 0 Angel 200 1 200 300 && echo
     fish_record 1 Glow 200 2 900 400 && echo
@@ -61,11 +59,6 @@ EOF
         fail "no two monitors: $(xrandr --listmonitors)"
 }
 
-share_of() {
-    convert "$1" -fill black +opaque "$2" -fill white -opaque "$2" \
-        -format '%[fx:int(100000*mean+0.5)]' info:
-}
-
 # Both halves of the screen are the tank: ground but for the same fish.
 check_both_monitors() {
     local file
@@ -81,8 +74,6 @@ check_both_monitors() {
     ((d < 0)) && d=$((-d))
     ((d < 100)) || fail "$1: the monitors show different tanks ($left and $right)"
 }
-
-saved_today() { [[ $(ini_value date) == "$(date +%Y/%m/%d)" ]]; }
 
 wait_ended() {
     local i

@@ -3,11 +3,8 @@
 # same physical size as at 1 (the same share of the screen), a click on a
 # fish shows its information, a drag saves the drop point in the tank's own
 # pixels, and the configuration dialog is the ratio-1 dialog made larger.
-source "$(dirname "$0")/mouse_lib.sh" "$1" 130
+source "$(dirname "$0")/desktop_lib.sh" "$1" 130
 
-# A blue ground, so that an unpainted (black) part of the screen shows.
-GROUND="rgb(0,64,128)"
-GROUND_SETTING=8404992
 # Fish spread over a 1920 x 1080 tank, a corydoras resting on the bottom.
 FISH=$(
     fish_record 0 Angel 200 1 200 300 && echo
@@ -17,28 +14,6 @@ FISH=$(
     fish_record 4 Nemo 200 1 400 940 && echo
     fish_record 5 Albi 50 2 1400 950
 )
-
-# share_of FILE COLOUR: the part of the screenshot in that colour, in
-# hundred-thousandths.
-share_of() {
-    convert "$1" -fill black +opaque "$2" -fill white -opaque "$2" \
-        -format '%[fx:int(100000*mean+0.5)]' info:
-}
-
-# Every quarter of the screen is ground but for a few fish.
-check_filled() {
-    local file=$1 label=$2 size quarter
-    size=$(identify -format '%wx%h' "$file")
-    local w=${size%x*} h=${size#*x}
-    for quarter in "0,0" "1,0" "0,1" "1,1"; do
-        local qx=${quarter%,*} qy=${quarter#*,}
-        local part="$WORK/quarter.png"
-        convert "$file" -crop "$((w / 2))x$((h / 2))+$((qx * w / 2))+$((qy * h / 2))" +repage "$part"
-        local ground
-        ground=$(share_of "$part" "$GROUND")
-        ((ground > 90000)) || fail "$label: quarter $quarter is only $ground/100000 ground"
-    done
-}
 
 # run_at SIZE LABEL: starts the tank on a screen of SIZE device pixels at
 # the scale factor FACTOR; COVERED is the share of the screen fish cover.
@@ -50,7 +25,7 @@ run_at() {
     QT_SCALE_FACTOR=$FACTOR start_aquarium
     local file
     file=$(shot "scale-$label")
-    check_filled "$file" "$label"
+    check_quarters "$file" "$label"
     COVERED=$((100000 - $(share_of "$file" "$GROUND")))
 }
 

@@ -4,12 +4,10 @@
 # under end pattern "0", the cursor hides, and the X11-only hosted mode
 # ends with a clear message when no X server is reachable.
 # Usage: desktop_wayland.sh <finwicks binary> <wayland_pointer binary>
-source "$(dirname "$0")/mouse_lib.sh" "$1" 132
+source "$(dirname "$0")/desktop_lib.sh" "$1" 132
 POINTER_TOOL=$(readlink -f "$2")
 unset DISPLAY
 
-GROUND="rgb(0,64,128)"
-GROUND_SETTING=8404992
 FISH=$(
     fish_record 0 Angel 200 1 200 300 && echo
     fish_record 1 Glow 200 2 900 400 && echo
@@ -139,31 +137,18 @@ wait_ended() {
     fail "$1"
 }
 
-saved_today() { [[ $(ini_value date) == "$(date +%Y/%m/%d)" ]]; }
-
 wayland_shot() {
     as_user grim "$@" "$XDG_RUNTIME_DIR/shot.png"
     cp "$XDG_RUNTIME_DIR/shot.png" "$SHOTS/$LABEL.png"
     echo "$SHOTS/$LABEL.png"
 }
 
-share_of() {
-    convert "$1" -fill black +opaque "$2" -fill white -opaque "$2" \
-        -format '%[fx:int(100000*mean+0.5)]' info:
-}
-
+# check_filled FILE "W x H": the whole output shows the tank.
 check_filled() {
-    local file=$1 w h quarter
-    read -r w h <<<"$(identify -format '%w %h' "$file")"
+    local w h
+    read -r w h <<<"$(identify -format '%w %h' "$1")"
     [[ "$w x $h" == "$2" ]] || fail "$LABEL: the screenshot is $w x $h, not $2"
-    for quarter in "0 0" "1 0" "0 1" "1 1"; do
-        read -r qx qy <<<"$quarter"
-        convert "$file" -crop "$((w / 2))x$((h / 2))+$((qx * w / 2))+$((qy * h / 2))" +repage \
-            "$WORK/quarter.png"
-        local ground
-        ground=$(share_of "$WORK/quarter.png" "$GROUND")
-        ((ground > 90000)) || fail "$LABEL: quarter $quarter is only $ground/100000 ground"
-    done
+    check_quarters "$1" "$LABEL"
 }
 
 for scale in 1 2; do

@@ -96,49 +96,34 @@ frmAquarium::frmAquarium(AppState &state, Random &random, const Clock &clock,
     connect(m_commandConfig, &QPushButton::clicked, this, &frmAquarium::Command_Config_Click);
     connect(m_commandAir, &QPushButton::clicked, this, &frmAquarium::Command_Air_Click);
     m_mirrors = new ScreenMirrors(this);
-    connectInput();
+    connectInput(m_pictureScreen);
+    connect(m_pictureScreen, &SurfaceView::gotFocus, this, &frmAquarium::PictureScreen_GotFocus);
 
     Form_Load();
 }
 
 frmAquarium::~frmAquarium() = default;
 
-void frmAquarium::connectInput()
+void frmAquarium::connectInput(InputView *view)
 {
     // The surface and every further screen's view of it speak in the
-    // surface's coordinates.
-    connect(m_pictureScreen, &SurfaceView::mouseMove, this,
+    // surface's coordinates; a mirror's margin lies outside the surface.
+    connect(view, &InputView::mouseMove, this,
             [this](Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y) {
                 PictureScreen_MouseMove(x, y);
             });
-    connect(m_pictureScreen, &SurfaceView::mouseDown, this,
-            [this](Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) {
-                PictureScreen_MouseDown(button, x, y);
-            });
-    connect(m_pictureScreen, &SurfaceView::mouseUp, this,
-            [this](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
-                PictureScreen_MouseUp(x, y);
-            });
-    connect(m_pictureScreen, &SurfaceView::keyDown, this,
-            [this](int, Qt::KeyboardModifiers) { m_control.EndProgram(); });
-    connect(m_pictureScreen, &SurfaceView::gotFocus, this, &frmAquarium::PictureScreen_GotFocus);
-
-    connect(m_mirrors, &ScreenMirrors::mouseMove, this,
-            [this](Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y) {
-                PictureScreen_MouseMove(x, y);
-            });
-    connect(m_mirrors, &ScreenMirrors::mouseDown, this,
+    connect(view, &InputView::mouseDown, this,
             [this](Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) {
                 if (m_pictureScreen->rect().contains(x, y))
                     PictureScreen_MouseDown(button, x, y);
                 else
                     pressOutsideSurface(button);
             });
-    connect(m_mirrors, &ScreenMirrors::mouseUp, this,
+    connect(view, &InputView::mouseUp, this,
             [this](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
                 PictureScreen_MouseUp(x, y);
             });
-    connect(m_mirrors, &ScreenMirrors::keyDown, this,
+    connect(view, &InputView::keyDown, this,
             [this](int, Qt::KeyboardModifiers) { m_control.EndProgram(); });
 }
 
@@ -178,7 +163,7 @@ void frmAquarium::showOverScreen()
     placeOverScreen(QGuiApplication::primaryScreen());
     setWindowState(windowState() | Qt::WindowFullScreen);
     show();
-    m_mirrors->start();
+    m_mirrors->start([this](InputView *view) { connectInput(view); });
     // A primary monitor unplugged or changed: the tank moves to the new one
     // (its mirror there gives way).
     connect(qGuiApp, &QGuiApplication::primaryScreenChanged, this, &frmAquarium::followScreen);

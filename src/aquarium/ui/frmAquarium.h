@@ -16,6 +16,7 @@ class QScreen;
 namespace fw {
 
 class Clock;
+class InputView;
 class IntervalTimer;
 class ProgramControl;
 class Random;
@@ -66,7 +67,6 @@ public:
     // For tests and the window's own wiring.
     const AquariumModel &model() const { return m_model; }
     SurfaceView *pictureScreen() const { return m_pictureScreen; }
-    ScreenMirrors *mirrors() const { return m_mirrors; }
     QPushButton *exitButton() const { return m_commandExit; }
     QPushButton *configButton() const { return m_commandConfig; }
     QPushButton *airButton() const { return m_commandAir; }
@@ -88,7 +88,7 @@ private:
     void Form_Load();
     void followScreen(QScreen *screen);
     void placeOverScreen(QScreen *screen);
-    void connectInput();
+    void connectInput(InputView *view);
     void pressOutsideSurface(Qt::MouseButton button);
     void layOutButtons();
     void Command_Exit_Click();

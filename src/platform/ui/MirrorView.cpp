@@ -1,10 +1,7 @@
 #include "platform/ui/MirrorView.h"
 
 #include "platform/ui/ImagePresenter.h"
-#include "platform/ui/SurfaceView.h"
 
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
@@ -13,7 +10,7 @@
 namespace fw {
 
 MirrorView::MirrorView(QScreen *screen)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+    : InputView(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       m_screen(screen), m_presenter(std::make_unique<ImagePresenter>(this))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -95,29 +92,6 @@ void MirrorView::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     updateMapping();
-}
-
-void MirrorView::mousePressEvent(QMouseEvent *event)
-{
-    const QPoint at = toSurface(event->position());
-    emit mouseDown(event->button(), event->modifiers(), at.x(), at.y());
-}
-
-void MirrorView::mouseMoveEvent(QMouseEvent *event)
-{
-    const QPoint at = toSurface(event->position());
-    emit mouseMove(event->buttons(), event->modifiers(), at.x(), at.y());
-}
-
-void MirrorView::mouseReleaseEvent(QMouseEvent *event)
-{
-    const QPoint at = toSurface(event->position());
-    emit mouseUp(event->button(), event->modifiers(), at.x(), at.y());
-}
-
-void MirrorView::keyPressEvent(QKeyEvent *event)
-{
-    emit keyDown(event->key(), event->modifiers());
 }
 
 } // namespace fw

@@ -3,8 +3,9 @@
 #include "platform/DeviceMapping.h"
 #include "platform/DirtyRegion.h"
 
+#include "platform/ui/InputView.h"
+
 #include <QImage>
-#include <QWidget>
 
 #include <memory>
 
@@ -19,7 +20,7 @@ class ImagePresenter;
 // window) scaled to fit, proportions kept, black around it. Mouse and key
 // events are passed on in the surface's coordinates, as the surface's own
 // view passes them.
-class MirrorView final : public QWidget
+class MirrorView final : public InputView
 {
     Q_OBJECT
 
@@ -38,22 +39,13 @@ public:
     // must outlive this view or the next call.
     void present(const QImage &image, const DirtyRegion &dirty);
 
-    // The surface pixel shown at a position of this window.
-    QPoint toSurface(QPointF position) const;
-
-signals:
-    void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
-    void mouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, int x, int y);
-    void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
-    void keyDown(int key, Qt::KeyboardModifiers shift);
+    // The surface pixel shown at a position of this window (outside the
+    // surface too).
+    QPoint toSurface(QPointF position) const override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void updateMapping();

@@ -19,11 +19,12 @@ ScreenMirrors::~ScreenMirrors()
         delete view;
 }
 
-void ScreenMirrors::start()
+void ScreenMirrors::start(std::function<void(InputView *)> connectInput)
 {
     if (m_started)
         return;
     m_started = true;
+    m_connectInput = std::move(connectInput);
     // A screen that goes has its windows moved elsewhere first; what is left
     // is sorted out once Qt has done so.
     connect(qGuiApp, &QGuiApplication::screenAdded, this, &ScreenMirrors::syncLater);
@@ -69,10 +70,8 @@ void ScreenMirrors::sync()
 void ScreenMirrors::addMirror(QScreen *screen)
 {
     auto *view = new MirrorView(screen);
-    connect(view, &MirrorView::mouseDown, this, &ScreenMirrors::mouseDown);
-    connect(view, &MirrorView::mouseMove, this, &ScreenMirrors::mouseMove);
-    connect(view, &MirrorView::mouseUp, this, &ScreenMirrors::mouseUp);
-    connect(view, &MirrorView::keyDown, this, &ScreenMirrors::keyDown);
+    if (m_connectInput)
+        m_connectInput(view);
     m_views.push_back(view);
     view->showOverScreen();
 }

@@ -2,22 +2,14 @@
 
 #include "platform/ui/ImagePresenter.h"
 
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
-#include <cmath>
 
 namespace fw {
 
-QPoint pixelAt(QPointF position)
-{
-    return QPoint(int(std::floor(position.x())), int(std::floor(position.y())));
-}
-
 SurfaceView::SurfaceView(QWidget *parent)
-    : QWidget(parent), m_presenter(std::make_unique<ImagePresenter>(this))
+    : InputView(parent), m_presenter(std::make_unique<ImagePresenter>(this))
 {
     // Every pixel comes from the surface: Qt need not clear anything first.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -78,29 +70,6 @@ void SurfaceView::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     syncSize();
-}
-
-void SurfaceView::mousePressEvent(QMouseEvent *event)
-{
-    const QPoint at = pixelAt(event->position());
-    emit mouseDown(event->button(), event->modifiers(), at.x(), at.y());
-}
-
-void SurfaceView::mouseMoveEvent(QMouseEvent *event)
-{
-    const QPoint at = pixelAt(event->position());
-    emit mouseMove(event->buttons(), event->modifiers(), at.x(), at.y());
-}
-
-void SurfaceView::mouseReleaseEvent(QMouseEvent *event)
-{
-    const QPoint at = pixelAt(event->position());
-    emit mouseUp(event->button(), event->modifiers(), at.x(), at.y());
-}
-
-void SurfaceView::keyPressEvent(QKeyEvent *event)
-{
-    emit keyDown(event->key(), event->modifiers());
 }
 
 void SurfaceView::focusInEvent(QFocusEvent *event)

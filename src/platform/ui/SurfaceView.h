@@ -3,8 +3,7 @@
 #include "platform/DeviceMapping.h"
 #include "platform/MousePointer.h"
 #include "platform/Surface.h"
-
-#include <QWidget>
+#include "platform/ui/InputView.h"
 
 #include <memory>
 
@@ -19,7 +18,7 @@ class ImagePresenter;
 // size in logical pixels; on a screen with a device pixel ratio each frame is
 // scaled to device pixels as it is shown. Mouse, key and focus events are
 // passed on as signals in surface coordinates.
-class SurfaceView : public QWidget
+class SurfaceView : public InputView
 {
     Q_OBJECT
 
@@ -41,12 +40,9 @@ public:
     void setMousePointer(MousePointer pointer);
     MousePointer mousePointer() const { return m_pointer; }
 
+    QPoint toSurface(QPointF position) const override { return pixelAt(position); }
+
 signals:
-    void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
-    // `buttons` holds every button held down during the move.
-    void mouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, int x, int y);
-    void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
-    void keyDown(int key, Qt::KeyboardModifiers shift);
     // `reason` tells a return from another window (ActiveWindowFocusReason,
     // e.g. a modal dialog closed) from focus moving within the window.
     void gotFocus(Qt::FocusReason reason);
@@ -54,10 +50,6 @@ signals:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
 
 private:
@@ -68,9 +60,5 @@ private:
     DeviceMapping m_mapping;
     std::unique_ptr<ImagePresenter> m_presenter;
 };
-
-// A mouse event's position as the pixel under the pointer: at fractional
-// device pixel ratios positions fall between logical pixels.
-QPoint pixelAt(QPointF position);
 
 } // namespace fw
