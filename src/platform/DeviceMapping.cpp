@@ -16,8 +16,10 @@ inline std::uint32_t mix(std::uint32_t a, std::uint32_t b, int w)
 {
     const std::uint32_t keep = std::uint32_t(FullWeight - w);
     const std::uint32_t take = std::uint32_t(w);
-    const std::uint32_t redBlue = (((a & 0xff00ffu) * keep + (b & 0xff00ffu) * take) >> 8) & 0xff00ffu;
-    const std::uint32_t green = (((a & 0x00ff00u) * keep + (b & 0x00ff00u) * take) >> 8) & 0x00ff00u;
+    const std::uint32_t redBlue =
+        (((a & 0xff00ffu) * keep + (b & 0xff00ffu) * take) >> 8) & 0xff00ffu;
+    const std::uint32_t green =
+        (((a & 0x00ff00u) * keep + (b & 0x00ff00u) * take) >> 8) & 0x00ff00u;
     return redBlue | green | OpaqueAlpha;
 }
 
@@ -30,8 +32,7 @@ qint64 floorDivide(qint64 value, qint64 divisor)
 
 } // namespace
 
-DeviceMapping::DeviceMapping(QSize logical, QRect device)
-    : m_logical(logical), m_device(device)
+DeviceMapping::DeviceMapping(QSize logical, QRect device) : m_logical(logical), m_device(device)
 {
     if (m_logical.isEmpty() || m_device.isEmpty()) {
         m_logical = QSize();
@@ -59,7 +60,8 @@ std::vector<DeviceMapping::Tap> DeviceMapping::taps(int logical, int device)
         const qint64 end = (i + 1) * l;
         const qint64 boundary = qint64(tap.first + 1) * d;
         if (end > boundary && tap.first + 1 < logical)
-            tap.weight = int(std::min<qint64>(FullWeight, ((end - boundary) * FullWeight + l / 2) / l));
+            tap.weight =
+                int(std::min<qint64>(FullWeight, ((end - boundary) * FullWeight + l / 2) / l));
     }
     return result;
 }
@@ -121,9 +123,8 @@ void DeviceMapping::render(const QImage &source, const QRect &area, std::uint32_
     }
 }
 
-void DeviceMapping::renderRow(const std::uint32_t *top, const std::uint32_t *bottom,
-                              int rowWeight, int firstColumn, int columns,
-                              std::uint32_t *out) const
+void DeviceMapping::renderRow(const std::uint32_t *top, const std::uint32_t *bottom, int rowWeight,
+                              int firstColumn, int columns, std::uint32_t *out) const
 {
     const Tap *column = m_columns.data() + firstColumn;
     for (int i = 0; i < columns; ++i, ++column) {

@@ -200,7 +200,6 @@ TEST_F(AquariumWindow, ApplyColoursReachesTheSurfaceAtOnce)
     EXPECT_EQ(window->pictureScreen()->surface().backColor(), 0x654321u);
 }
 
-
 TEST_F(AquariumWindow, NoFrameRunsWhileTheRefusedPictureMessageIsOpen)
 {
     usePicture(QSize(320, 240), QSize(640, 480));
@@ -255,8 +254,8 @@ TEST_F(AquariumWindow, MovesAcrossACentredPictureEdgeAreSmallSteps)
     for (int x = 101; x <= 125; ++x) {
         QWidget *target = x < 112 ? static_cast<QWidget *>(window.get()) : surface;
         const QPointF at = QPointF(x, 300) - (target == surface ? QPointF(112, 84) : QPointF());
-        QMouseEvent move(QEvent::MouseMove, at, target->mapToGlobal(at), Qt::NoButton,
-                         Qt::NoButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, at, target->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
         QCoreApplication::sendEvent(target, &move);
     }
     EXPECT_EQ(control.ended, 0);

@@ -97,10 +97,9 @@ TEST(ScaledPresentation, MousePositionsArriveAsThePixelUnderThePointer)
     SurfaceView view;
     view.resize(100, 100);
     QPoint seen;
-    QObject::connect(&view, &SurfaceView::mouseMove,
-                     [&](Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y) {
-                         seen = QPoint(x, y);
-                     });
+    QObject::connect(
+        &view, &SurfaceView::mouseMove,
+        [&](Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y) { seen = QPoint(x, y); });
     // Device pixel (31, 87) at ratio 1.25 lies at 24.8, 69.6: inside logical
     // pixel (24, 69), which rounding would miss.
     QMouseEvent move(QEvent::MouseMove, QPointF(24.8, 69.6), view.mapToGlobal(QPointF(24.8, 69.6)),
@@ -132,7 +131,7 @@ TEST(ScaledPresentation, AMirrorShowsTheSceneFittedWithBlackAroundIt)
     EXPECT_EQ(at(5, 20), 0u);
     EXPECT_EQ(at(115, 20), 0u);
     EXPECT_EQ(at(28, 20), 0u);
-    EXPECT_EQ(at(40, 2), 0x0000ffu); // the surface's ground
+    EXPECT_EQ(at(40, 2), 0x0000ffu);                                       // the surface's ground
     EXPECT_EQ(at(20 + (8 + 8.5) * 80.0 / 48, 5.5 * 40.0 / 24), 0x00ff00u); // the green block
 
     // Positions come back in the surface's coordinates, margins included.

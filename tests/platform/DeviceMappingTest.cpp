@@ -96,17 +96,16 @@ TEST(DeviceMapping, AChangeStaysInsideItsDeviceRectangle)
 {
     QRandomGenerator random(7);
     const QSize logical(23, 17);
-    const std::vector<QRect> devices{QRect(0, 0, 23, 17),  QRect(0, 0, 46, 34),
-                                     QRect(0, 0, 29, 21),  QRect(5, 3, 35, 26),
-                                     QRect(0, 0, 69, 51),  QRect(0, 0, 15, 11),
+    const std::vector<QRect> devices{QRect(0, 0, 23, 17), QRect(0, 0, 46, 34), QRect(0, 0, 29, 21),
+                                     QRect(5, 3, 35, 26), QRect(0, 0, 69, 51), QRect(0, 0, 15, 11),
                                      QRect(-4, 2, 31, 22)};
     for (const QRect &device : devices) {
         const DeviceMapping mapping(logical, device);
         for (int round = 0; round < 40; ++round) {
             QImage before = randomImage(logical, random);
             const QRect changed(int(random.bounded(logical.width())),
-                                int(random.bounded(logical.height())),
-                                1 + int(random.bounded(6)), 1 + int(random.bounded(6)));
+                                int(random.bounded(logical.height())), 1 + int(random.bounded(6)),
+                                1 + int(random.bounded(6)));
             QImage after = before.copy();
             for (int y = changed.top(); y <= changed.bottom() && y < logical.height(); ++y)
                 for (int x = changed.left(); x <= changed.right() && x < logical.width(); ++x)
@@ -117,9 +116,9 @@ TEST(DeviceMapping, AChangeStaysInsideItsDeviceRectangle)
             for (int i = 0; i < int(a.size()); ++i) {
                 const QPoint at(device.x() + i % device.width(), device.y() + i / device.width());
                 if (a[std::size_t(i)] != b[std::size_t(i)])
-                    ASSERT_TRUE(allowed.contains(at)) << "device " << device.width() << "x"
-                                                      << device.height() << " pixel " << at.x()
-                                                      << "," << at.y();
+                    ASSERT_TRUE(allowed.contains(at))
+                        << "device " << device.width() << "x" << device.height() << " pixel "
+                        << at.x() << "," << at.y();
             }
         }
     }

@@ -116,8 +116,8 @@ bool ImagePresenter::presentToX11(const QImage &image, const DeviceMapping &mapp
         m_watchedWindow = handle;
         handle->installEventFilter(this);
     }
-    if (!m_x11->present(image, mapping, m_deviceRects.data(), m_count,
-                        std::uint32_t(top->winId()), windowOffset(), visibleArea()))
+    if (!m_x11->present(image, mapping, m_deviceRects.data(), m_count, std::uint32_t(top->winId()),
+                        windowOffset(), visibleArea()))
         return false;
     m_backingStale = true;
     return true;

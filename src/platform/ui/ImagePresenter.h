@@ -48,8 +48,7 @@ protected:
 private:
     bool presentDirectly(const QImage &image, const DeviceMapping &mapping, QRect logicalBounds);
     bool presentToX11(const QImage &image, const DeviceMapping &mapping, QWindow *handle);
-    bool presentToBackingStore(const QImage &image, const DeviceMapping &mapping,
-                               QWindow *handle);
+    bool presentToBackingStore(const QImage &image, const DeviceMapping &mapping, QWindow *handle);
     void refreshBackingStore();
     void buildRegion();
     void renderInto(QPaintDevice *device, const QImage &image, const DeviceMapping &mapping,

@@ -60,8 +60,9 @@ void ScreenMirrors::sync()
         }
     }
     for (QScreen *screen : screens) {
-        const bool shown = std::any_of(m_views.begin(), m_views.end(),
-                                       [screen](MirrorView *v) { return v->shownScreen() == screen; });
+        const bool shown = std::any_of(m_views.begin(), m_views.end(), [screen](MirrorView *v) {
+            return v->shownScreen() == screen;
+        });
         if (screen != mainScreen && !shown)
             addMirror(screen);
     }

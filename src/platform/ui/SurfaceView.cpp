@@ -5,7 +5,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-
 namespace fw {
 
 SurfaceView::SurfaceView(QWidget *parent)
