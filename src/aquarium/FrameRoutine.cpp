@@ -233,12 +233,12 @@ private:
         return width;
     }
 
-    // Italic glyphs lean out of their measured box; restoring a little more
-    // than the text's width takes them away too. Nothing is drawn yet when
+    // Italic glyphs lean out of their measured box; restoring the same lean
+    // the print marked takes them away too. Nothing is drawn yet when
     // restores run, so the extra copy covers nothing of this frame.
     void restoreText(double x, double y, double width, double height)
     {
-        const int lean = static_cast<int>(std::ceil(height * 0.25)) + 2;
+        const int lean = m_surface.italicLean();
         restore(nearestInt(x) - lean, nearestInt(y), nearestInt(width) + 2 * lean,
                 nearestInt(height));
     }

@@ -333,18 +333,19 @@ double Surface::textHeight(QStringView text) const
     return lines * lineHeight();
 }
 
+int Surface::italicLean() const
+{
+    return static_cast<int>(std::ceil(m_metrics.height() * 0.25)) + 2;
+}
+
 void Surface::printInline(QStringView text)
 {
-    // Italic glyphs lean past their advance and some start left of the pen, so
-    // the changed rectangle is a little wider than the measured text.
-    const double rightOverhang = std::ceil(m_metrics.height() * 0.25) + 1;
-    const double leftOverhang = 2;
+    const int lean = italicLean();
     forEachLine(text, [&](QStringView line, bool lineBreak) {
         if (!line.isEmpty() && !m_image.isNull()) {
             const CachedLine &entry = cachedLine(line);
             painter().drawStaticText(QPointF(currentX, currentY), entry.layout);
-            const QRectF area(currentX - leftOverhang, currentY,
-                              entry.width + leftOverhang + rightOverhang, lineHeight());
+            const QRectF area(currentX - lean, currentY, entry.width + 2 * lean, lineHeight());
             markDirty(area.toAlignedRect());
             currentX += entry.width;
         } else if (!line.isEmpty()) {

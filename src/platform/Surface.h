@@ -78,6 +78,10 @@ public:
     double textWidth(QStringView text) const;
     double textHeight(QStringView text) const;
     double lineHeight() const { return m_metrics.lineSpacing(); }
+    // How far italic glyphs reach out of their measured box on either side
+    // (past the advance, and left of the pen): what prints mark as changed
+    // and what restores of text take back.
+    int italicLean() const;
 
     // The print position (CurrentX, CurrentY). print() draws the text at it in
     // the fore colour; each line feed (LF, CR or CR LF) starts a new line at

@@ -138,7 +138,7 @@ TEST(SurfaceText, DrawsInTheForeColourWhereThePositionSaysAndMarksIt)
     EXPECT_TRUE(foundYellow);
 }
 
-TEST(SurfaceText, ItalicOverhangAndTextOffTheEdgesStayInTheDirtyRegion)
+TEST(SurfaceText, ItalicOverhangAndTextOffTheEdgesStayInTheDirtyRegionAndTheLean)
 {
     Surface surface(QSize(120, 60));
     surface.setForeColor(0xffffff);
@@ -154,6 +154,12 @@ TEST(SurfaceText, ItalicOverhangAndTextOffTheEdgesStayInTheDirtyRegion)
         ASSERT_FALSE(ink.isEmpty());
         EXPECT_TRUE(inkIsDirty(surface));
         EXPECT_TRUE(surface.image().rect().contains(surface.dirty().bounds()));
+        // The one lean that restores of text take back covers all the ink.
+        const int lean = surface.italicLean();
+        const QRect leaned = QRectF(at.x() - lean, at.y(), surface.textWidth(u"Wfj水") + 2 * lean,
+                                    surface.lineHeight())
+                                 .toAlignedRect();
+        EXPECT_TRUE(leaned.contains(ink));
     }
 }
 
