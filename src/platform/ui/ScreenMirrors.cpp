@@ -11,7 +11,7 @@
 
 namespace fw {
 
-ScreenMirrors::ScreenMirrors(QWidget *main) : m_main(main) {}
+ScreenMirrors::ScreenMirrors(QWidget *main) : QObject(main), m_main(main) {}
 
 ScreenMirrors::~ScreenMirrors()
 {
