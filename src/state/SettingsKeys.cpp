@@ -3,7 +3,9 @@
 #include "platform/Clock.h"
 #include "platform/Conversions.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace fw {
 
@@ -145,9 +147,21 @@ QString missingValue(const SettingKey &key, ScreenSize screen)
 
 QString formatSettingNumber(double value)
 {
-    if (value == 0)
+    // Written as it reads back: the reading takes no exponent, so the
+    // writing uses none. Past 15 digits no value is exact anyway: larger
+    // ones are held at the largest 15-digit number.
+    constexpr double Largest = 999999999999999.0;
+    if (std::isnan(value) || value == 0)
         return QStringLiteral("0"); // also for -0
-    return QString::number(value, 'g', 15);
+    value = std::clamp(value, -Largest, Largest);
+    if (std::abs(value) >= 1e-4)
+        return QString::number(value, 'g', 15);
+    QString text = QString::number(value, 'f', 15);
+    while (text.endsWith(u'0'))
+        text.chop(1);
+    if (text.endsWith(u'.'))
+        text.chop(1);
+    return text == u"0" || text == u"-0" ? QStringLiteral("0") : text;
 }
 
 QString settingValue(const SettingsRecord &record, const SettingKey &key)

@@ -1,5 +1,6 @@
 #include "state/SettingsFile.h"
 #include "StateTestSupport.h"
+#include "platform/Conversions.h"
 #include "state/Fish.h"
 #include "state/IniFile.h"
 #include "state/SettingsKeys.h"
@@ -260,6 +261,23 @@ TEST_F(SettingsFileTest, SavingDropsUnknownKeysAndWritesNumbersPlainly)
     EXPECT_EQ(saved.value(u"case", u"bubble_init_time"), QStringLiteral("0"));
     EXPECT_EQ(saved.value(u"case", u"bubble_inity"), QStringLiteral("-7"));
     EXPECT_TRUE(readBytes(state.settingsPath).endsWith("bubble_count_max=100\r\n"));
+}
+
+// Numbers are read without exponents, so they are written without them and
+// read back as written, however large or small a hand-edited value is.
+TEST(SettingNumbers, AreWrittenWithoutExponentsAndReadBackAsWritten)
+{
+    EXPECT_EQ(formatSettingNumber(4.00002000003e16), u"999999999999999");
+    EXPECT_EQ(formatSettingNumber(-1e300), u"-999999999999999");
+    EXPECT_EQ(formatSettingNumber(123456789012345.0), u"123456789012345");
+    EXPECT_EQ(formatSettingNumber(0.00001234), u"0.00001234");
+    EXPECT_EQ(formatSettingNumber(1e-20), u"0");
+    EXPECT_EQ(formatSettingNumber(-2.5), u"-2.5");
+    for (const double value : {4.00002000003e16, 1e-7, -3.25e-5, 0.1, 123.456, 1e15, 7e14}) {
+        const QString written = formatSettingNumber(value);
+        EXPECT_FALSE(written.contains(u'e')) << written.toStdString();
+        EXPECT_EQ(formatSettingNumber(decimalPrefix(written)), written) << value;
+    }
 }
 
 TEST_F(SettingsFileTest, FishAfterAGapMoveUpAndRecordsAreFittedTo120)
