@@ -20,28 +20,12 @@ cd "$(dirname "$0")/../.."
 finwicks=$(realpath -m "$build/src/startup/finwicks")
 [[ -x $finwicks ]] || { echo "finwicks is not built in $build" >&2; exit 1; }
 
-work=$(mktemp -d)
-xvfb_pid=
-program_pid=
-cleanup() {
-    [[ -n $program_pid ]] && kill "$program_pid" 2>/dev/null && wait "$program_pid" 2>/dev/null
-    [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-Xvfb "$display" -screen 0 1920x1080x24 -nolisten tcp -ac -noreset >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-export DISPLAY=$display QT_QPA_PLATFORM=xcb
-unset XSCREENSAVER_WINDOW
-for _ in $(seq 50); do
-    xdpyinfo >/dev/null 2>&1 && break
-    sleep 0.1
-done
-xdpyinfo >/dev/null 2>&1 || { echo "Xvfb did not start on $display" >&2; exit 1; }
-export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime
-mkdir -p "$XDG_CONFIG_HOME/finwicks" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
+# The end-to-end tests' set-up: a work folder with private XDG folders, an
+# Xvfb of our own, and clean-up of the program and the server.
+source "$PWD/tests/e2e/e2e_common.sh"
+work=$E2E_WORK
+e2e_start_x "${display#:}" 1920x1080
+mkdir -p "$XDG_CONFIG_HOME/finwicks"
 
 echo "making the pictures..."
 pictures=$work/pictures
