@@ -1,27 +1,33 @@
 #!/usr/bin/env bash
 # Measures, in one run on one X server, the CPU that finwicks and xfishtank
 # use at the same load (28 fish, 100 bubbles, 20 frames a second), each
-# together with the X server that shows it. Also measures the bare surface
+# together with the X server that shows it, and the program's resident
+# memory at the end. Also measures the bare surface
 # demo (28 sprites, no aquarium logic) shown by a widget and by a plain
 # window with a backing store, to tell presentation costs apart.
 #
 # --baseline FILE also measures another finwicks executable (e.g. a copy of an
 # earlier build) in the same run, so a change can be judged on equal terms.
 #
-# usage: tools/cpu-compare/cpu-compare.sh [--seconds N] [--build DIR] [--display :N] [--baseline FILE]
+# --runs N repeats finwicks and xfishtank N times, alternating, and prints the
+# ratio of their totals in each run and the median ratio.
+#
+# usage: tools/cpu-compare/cpu-compare.sh [--seconds N] [--build DIR] [--display :N] [--baseline FILE] [--runs N]
 set -euo pipefail
 
 seconds=30
 build=build
 display=:141
 baseline=
+runs=1
 while [[ $# -gt 0 ]]; do
     case "$1" in
     --seconds) seconds=$2; shift 2 ;;
     --build) build=$2; shift 2 ;;
     --display) display=$2; shift 2 ;;
     --baseline) baseline=$(realpath "$2"); shift 2 ;;
-    *) echo "usage: $0 [--seconds N] [--build DIR] [--display :N] [--baseline FILE]" >&2; exit 2 ;;
+    --runs) runs=$2; shift 2 ;;
+    *) echo "usage: $0 [--seconds N] [--build DIR] [--display :N] [--baseline FILE] [--runs N]" >&2; exit 2 ;;
     esac
 done
 cd "$(dirname "$0")/../.."
@@ -75,6 +81,7 @@ results=()
 measure() {
     local label=$1
     shift
+    last_ticks=0
     "$@" >"$work/program.log" 2>&1 &
     program_pid=$!
     sleep "$warmup"
@@ -89,15 +96,18 @@ measure() {
     sleep "$seconds"
     p1=$(cpu_ticks "$program_pid")
     x1=$(cpu_ticks "$xvfb_pid")
+    local rss
+    rss=$(awk '/^VmRSS:/ { print $2 }' "/proc/$program_pid/status" 2>/dev/null || echo 0)
     kill "$program_pid" 2>/dev/null || true
     wait "$program_pid" 2>/dev/null || true
     program_pid=
     local program xserver total
+    last_ticks=$((p1 - p0 + x1 - x0))
     program=$(percent $((p1 - p0)))
     xserver=$(percent $((x1 - x0)))
     total=$(percent $((p1 - p0 + x1 - x0)))
-    results+=("$(printf '%-34s program %6s %%   X server %6s %%   total %6s %%' \
-        "$label" "$program" "$xserver" "$total")")
+    results+=("$(printf '%-34s program %6s %%   X server %6s %%   total %6s %%   resident %6s kB' \
+        "$label" "$program" "$xserver" "$total" "$rss")")
     sleep 1
 }
 
@@ -129,15 +139,20 @@ if [[ -x $demo ]]; then
     measure "surface demo, widget" "$demo"
     measure "surface demo, QWindow+QBackingStore" "$demo" --window
 fi
-if [[ -x $finwicks ]]; then
-    prepare_settings
+[[ -x $finwicks ]] || { echo "finwicks is not built in $build" >&2; exit 1; }
+prepare_settings
+ratios=()
+for run in $(seq "$runs"); do
     measure "finwicks /s (28 fish, 100 bubbles)" "$finwicks" /s
+    ours=$last_ticks
     if [[ -n $baseline ]]; then
         measure "baseline /s (28 fish, 100 bubbles)" "$baseline" /s
     fi
-else
-    results+=("finwicks is not built in $build")
-fi
-measure "xfishtank -f 28 -b 100 -r 0.05" xfishtank -f 28 -b 100 -r 0.05 -i 0.05
+    measure "xfishtank -f 28 -b 100 -r 0.05" xfishtank -f 28 -b 100 -r 0.05 -i 0.05
+    ratios+=("$(awk -v a="$ours" -v b="$last_ticks" 'BEGIN { printf "%.2f", b ? a / b : 0 }')")
+done
 
 printf '%s\n' "${results[@]}"
+echo "finwicks total over xfishtank total, run by run: ${ratios[*]}"
+printf '%s\n' "${ratios[@]}" | sort -n |
+    awk '{ r[NR] = $1 } END { printf "median ratio: %s\n", NR % 2 ? r[(NR + 1) / 2] : (r[NR / 2] + r[NR / 2 + 1]) / 2 }'
