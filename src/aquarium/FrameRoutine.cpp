@@ -40,6 +40,14 @@ QStringView withoutTrailingBlanks(QStringView text)
     return text.first(length);
 }
 
+// One side of a fish's pictures.
+struct Sprite
+{
+    const QImage &image;
+    const QImage &mask;
+    const SpriteSpans &spans;
+};
+
 class Frame
 {
 public:
@@ -275,39 +283,37 @@ private:
             v.facing = i % 2 == 0 ? -1 : 1;
 
         const bool left = v.facing == -1;
-        const QImage &image = left ? set.left : set.right;
-        const QImage &mask = left ? set.leftMask : set.rightMask;
+        const Sprite sprite = left ? Sprite{set.left, set.leftMask, set.leftSpans}
+                                   : Sprite{set.right, set.rightMask, set.rightSpans};
         if (second % period != 0) {
-            maskedDraw(image, mask, v.left, v.top, 0, image.width());
+            maskedDraw(sprite, v.left, v.top, 0, sprite.image.width());
             return;
         }
-        flickTail(image, mask, v, left, traits.tailShare, u);
+        flickTail(sprite, v, left, traits.tailShare, u);
     }
 
     // The fish in two pieces with the rear one shifted a pixel towards the
     // head, which reads as a beat of the tail.
-    void flickTail(const QImage &image, const QImage &mask, const FishValues &v, bool left,
-                   double share, double u)
+    void flickTail(const Sprite &sprite, const FishValues &v, bool left, double share, double u)
     {
-        const double width = image.width();
+        const double width = sprite.image.width();
         const double x = v.left;
         const double k = left ? 1 - share + share * u : share - share * u;
         const int split = nearestInt(width * k);
         const int rest = nearestInt(width * (1 - k));
         if (left) {
-            maskedDraw(image, mask, nearestInt(x), v.top, 0, split);
-            maskedDraw(image, mask, nearestInt(x + width * k - 1), v.top, split, rest);
+            maskedDraw(sprite, nearestInt(x), v.top, 0, split);
+            maskedDraw(sprite, nearestInt(x + width * k - 1), v.top, split, rest);
         } else {
-            maskedDraw(image, mask, nearestInt(x + 1), v.top, 0, split);
-            maskedDraw(image, mask, nearestInt(x + width * k), v.top, split, rest);
+            maskedDraw(sprite, nearestInt(x + 1), v.top, 0, split);
+            maskedDraw(sprite, nearestInt(x + width * k), v.top, split, rest);
         }
     }
 
-    void maskedDraw(const QImage &image, const QImage &mask, int x, int y, int sourceX, int width)
+    void maskedDraw(const Sprite &sprite, int x, int y, int sourceX, int width)
     {
-        const int height = image.height();
-        m_surface.bitBlt(x, y, width, height, mask, sourceX, 0, RasterOp::SrcAnd);
-        m_surface.bitBlt(x, y, width, height, image, sourceX, 0, RasterOp::SrcPaint);
+        m_surface.maskedBlt(x, y, width, sprite.image.height(), sprite.image, sprite.mask,
+                            sprite.spans, sourceX, 0);
     }
 
     void printNames()

@@ -62,6 +62,8 @@ SpriteCatalogue::SpriteCatalogue(const Loader &loader)
             set.right = loadOrBlank(loader, imageName(species, young, false), size, false);
             set.leftMask = loadOrBlank(loader, maskName(species, young, true), size, true);
             set.rightMask = loadOrBlank(loader, maskName(species, young, false), size, true);
+            set.leftSpans = SpriteSpans(set.left, set.leftMask);
+            set.rightSpans = SpriteSpans(set.right, set.rightMask);
         }
     }
     const QImage strip = loader(QStringLiteral("Picture_Bubble"));

@@ -2,6 +2,7 @@
 
 #include "aquarium/Bubbles.h"
 #include "aquarium/SpeciesTraits.h"
+#include "platform/SpriteSpans.h"
 
 #include <QImage>
 #include <QSize>
@@ -13,13 +14,16 @@
 namespace fw {
 
 // The four pictures a fish is drawn with: images on black, masks black where
-// the fish is and white elsewhere.
+// the fish is and white elsewhere; and for each side where the fish is
+// opaque, found when the pictures are loaded.
 struct SpriteSet
 {
     QImage left;
     QImage right;
     QImage leftMask;
     QImage rightMask;
+    SpriteSpans leftSpans;
+    SpriteSpans rightSpans;
 };
 
 // The fish pictures by species and size, and the bubble strip, loaded once

@@ -1,6 +1,7 @@
 #include "platform/Surface.h"
 
 #include "platform/Fonts.h"
+#include "platform/SpriteSpans.h"
 
 #include <QColor>
 #include <QPainter>
@@ -242,6 +243,46 @@ void Surface::bitBlt(int dx, int dy, int w, int h, const QImage &source, int sx,
             }
         }
     }
+    markDirty(QRect(int(x), int(y), int(cw), int(ch)));
+}
+
+void Surface::maskedBlt(int dx, int dy, int w, int h, const QImage &image, const QImage &mask,
+                        const SpriteSpans &spans, int sx, int sy)
+{
+    // Drawing from the surface's own pixels needs bitBlt()'s care for overlaps.
+    const uchar *own = m_image.constBits();
+    if (!spans.describes(image, mask) || image.constBits() == own || mask.constBits() == own) {
+        bitBlt(dx, dy, w, h, mask, sx, sy, RasterOp::SrcAnd);
+        bitBlt(dx, dy, w, h, image, sx, sy, RasterOp::SrcPaint);
+        return;
+    }
+    if (w <= 0 || h <= 0 || m_image.isNull())
+        return;
+    qint64 x = dx, y = dy, u = sx, v = sy, cw = w, ch = h;
+    clipAxis(x, u, cw, m_image.width(), image.width());
+    clipAxis(y, v, ch, m_image.height(), image.height());
+    if (cw <= 0 || ch <= 0)
+        return;
+
+    std::uint32_t *dest = writablePixels();
+    const qint64 destStride = m_image.bytesPerLine() / 4;
+    const auto *src = reinterpret_cast<const std::uint32_t *>(image.constBits());
+    const qint64 srcStride = image.bytesPerLine() / 4;
+    const qint64 end = u + cw;
+    for (qint64 row = 0; row < ch; ++row) {
+        std::uint32_t *d = dest + (y + row) * destStride + x;
+        const std::uint32_t *s = src + (v + row) * srcStride;
+        for (const SpriteSpans::Run &run : spans.row(int(v + row))) {
+            if (run.begin >= end)
+                break;
+            const qint64 from = std::max<qint64>(run.begin, u);
+            const qint64 to = std::min<qint64>(run.end, end);
+            if (from < to)
+                rowCopy(d + (from - u), s + from, to - from);
+        }
+    }
+    // Both raster operations would mark this same rectangle; marking it
+    // again changes nothing.
     markDirty(QRect(int(x), int(y), int(cw), int(ch)));
 }
 

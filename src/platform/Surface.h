@@ -18,6 +18,8 @@ class QPainter;
 
 namespace fw {
 
+class SpriteSpans;
+
 // The raster operations of the drawing surface, done by our own code on
 // 32-bit pixels (only the 24 colour bits take part).
 enum class RasterOp
@@ -55,6 +57,11 @@ public:
     // clipped at every edge of the source and of the destination: nothing
     // outside either image is read or written.
     void bitBlt(int dx, int dy, int w, int h, const QImage &source, int sx, int sy, RasterOp op);
+    // Draws a sprite as bitBlt() with SrcAnd from `mask` and then with SrcPaint
+    // from `image` over the same rectangle would. Spans that describe the two
+    // pictures let it copy only their opaque runs, in one pass.
+    void maskedBlt(int dx, int dy, int w, int h, const QImage &image, const QImage &mask,
+                   const SpriteSpans &spans, int sx, int sy);
     // Fills the whole surface with the background colour and moves the print
     // position to the top-left corner. Only what was drawn since the last
     // wipe in the same colour is filled (and marked changed): the rest
