@@ -3,6 +3,8 @@
 #include <QDate>
 #include <QDateTime>
 
+#include <limits>
+
 namespace fw {
 
 // The date and time of day, injected so tests can fix them.
@@ -20,10 +22,21 @@ public:
     static int dayNumberOf(const QDate &date);
 };
 
+// The system's clock in local time. Working out the local time costs the C
+// library a look at the time zone file each time; the aquarium asks on every
+// frame, so the offset from UTC is looked up again only when the minute
+// changes (time zone rules change on whole minutes).
 class SystemClock final : public Clock
 {
 public:
-    QDateTime now() const override { return QDateTime::currentDateTime(); }
+    QDateTime now() const override;
+
+    // The same at a given instant, for tests.
+    QDateTime at(qint64 msecsSinceEpoch) const;
+
+private:
+    mutable qint64 m_offsetMinute = std::numeric_limits<qint64>::min();
+    mutable int m_offsetSeconds = 0;
 };
 
 } // namespace fw
