@@ -33,7 +33,6 @@ done
 cd "$(dirname "$0")/../.."
 build=$(realpath -m "$build")
 warmup=3
-ticks_per_second=$(getconf CLK_TCK)
 
 PATH=$PATH:/usr/games # where Debian puts xfishtank
 if ! command -v xfishtank >/dev/null; then
@@ -62,17 +61,20 @@ for _ in $(seq 50); do
 done
 xdpyinfo >/dev/null 2>&1 || { echo "Xvfb did not start on $display" >&2; exit 1; }
 
-# utime + stime of a process, in clock ticks.
-cpu_ticks() {
-    local stat
-    stat=$(cat "/proc/$1/stat" 2>/dev/null) || { echo 0; return; }
-    stat=${stat##*) }
-    read -r -a fields <<<"$stat"
-    echo $((fields[11] + fields[12]))
+# Nanoseconds a process has run on a CPU, over all its threads, from the
+# scheduler's own count: the clock-tick counts of /proc/<pid>/stat are
+# samples, too coarse for a program that runs half a millisecond per frame.
+cpu_ns() {
+    local total=0 task run
+    for task in /proc/"$1"/task/*/schedstat; do
+        read -r run _ <"$task" 2>/dev/null || continue
+        total=$((total + run))
+    done
+    echo "$total"
 }
 
-percent() { # ticks over the measured time, as a percentage of one core
-    awk -v t="$1" -v hz="$ticks_per_second" -v s="$seconds" 'BEGIN { printf "%.2f", 100 * t / (hz * s) }'
+percent() { # nanoseconds over the measured time, as a percentage of one core
+    awk -v t="$1" -v s="$seconds" 'BEGIN { printf "%.3f", 100 * t / (s * 1e9) }'
 }
 
 results=()
@@ -81,7 +83,7 @@ results=()
 measure() {
     local label=$1
     shift
-    last_ticks=0
+    last_ns=0
     "$@" >"$work/program.log" 2>&1 &
     program_pid=$!
     sleep "$warmup"
@@ -91,18 +93,18 @@ measure() {
         return
     fi
     local p0 x0 p1 x1
-    p0=$(cpu_ticks "$program_pid")
-    x0=$(cpu_ticks "$xvfb_pid")
+    p0=$(cpu_ns "$program_pid")
+    x0=$(cpu_ns "$xvfb_pid")
     sleep "$seconds"
-    p1=$(cpu_ticks "$program_pid")
-    x1=$(cpu_ticks "$xvfb_pid")
+    p1=$(cpu_ns "$program_pid")
+    x1=$(cpu_ns "$xvfb_pid")
     local rss
     rss=$(awk '/^VmRSS:/ { print $2 }' "/proc/$program_pid/status" 2>/dev/null || echo 0)
     kill "$program_pid" 2>/dev/null || true
     wait "$program_pid" 2>/dev/null || true
     program_pid=
     local program xserver total
-    last_ticks=$((p1 - p0 + x1 - x0))
+    last_ns=$((p1 - p0 + x1 - x0))
     program=$(percent $((p1 - p0)))
     xserver=$(percent $((x1 - x0)))
     total=$(percent $((p1 - p0 + x1 - x0)))
@@ -144,12 +146,12 @@ prepare_settings
 ratios=()
 for run in $(seq "$runs"); do
     measure "finwicks /s (28 fish, 100 bubbles)" "$finwicks" /s
-    ours=$last_ticks
+    ours=$last_ns
     if [[ -n $baseline ]]; then
         measure "baseline /s (28 fish, 100 bubbles)" "$baseline" /s
     fi
     measure "xfishtank -f 28 -b 100 -r 0.05" xfishtank -f 28 -b 100 -r 0.05 -i 0.05
-    ratios+=("$(awk -v a="$ours" -v b="$last_ticks" 'BEGIN { printf "%.2f", b ? a / b : 0 }')")
+    ratios+=("$(awk -v a="$ours" -v b="$last_ns" 'BEGIN { printf "%.2f", b ? a / b : 0 }')")
 done
 
 printf '%s\n' "${results[@]}"
