@@ -16,8 +16,9 @@ SpriteSpans::SpriteSpans(const QImage &image, const QImage &mask)
         mask.format() != QImage::Format_RGB32)
         return;
     const int width = image.width();
-    m_rowStart.reserve(image.height() + 1);
-    m_rowStart.push_back(0);
+    Rows rows;
+    rows.start.reserve(image.height() + 1);
+    rows.start.push_back(0);
     for (int y = 0; y < image.height(); ++y) {
         const auto *pixels = reinterpret_cast<const std::uint32_t *>(image.constScanLine(y));
         const auto *masks = reinterpret_cast<const std::uint32_t *>(mask.constScanLine(y));
@@ -31,18 +32,17 @@ SpriteSpans::SpriteSpans(const QImage &image, const QImage &mask)
             if (m != 0) {
                 // Grey in the mask, or colour around the fish: only the two
                 // raster operations draw that right.
-                m_runs = {};
-                m_rowStart = {};
                 return;
             }
             const int begin = x;
             while (x < width && (masks[x] & ColourBits) == 0)
                 ++x;
-            m_runs.push_back({begin, x});
+            rows.runs.push_back({begin, x});
         }
-        m_rowStart.push_back(int(m_runs.size()));
+        rows.start.push_back(int(rows.runs.size()));
     }
-    m_runs.shrink_to_fit();
+    rows.runs.shrink_to_fit();
+    m_rows = std::make_shared<const Rows>(std::move(rows));
     m_imageKey = image.cacheKey();
     m_maskKey = mask.cacheKey();
     m_usable = true;

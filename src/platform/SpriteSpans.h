@@ -2,6 +2,7 @@
 
 #include <QImage>
 
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -43,15 +44,19 @@ public:
     // only for usable spans.
     std::span<const Run> row(int y) const
     {
-        return std::span<const Run>(m_runs).subspan(m_rowStart[y],
-                                                    m_rowStart[y + 1] - m_rowStart[y]);
+        const std::vector<int> &start = m_rows->start;
+        return std::span<const Run>(m_rows->runs).subspan(start[y], start[y + 1] - start[y]);
     }
 
 private:
-    // All runs one row after another; row y has runs m_rowStart[y] up to
-    // m_rowStart[y + 1].
-    std::vector<Run> m_runs;
-    std::vector<int> m_rowStart;
+    // All runs one row after another; row y has runs start[y] up to
+    // start[y + 1]. Shared by copies, which a surface keeps of what it drew.
+    struct Rows
+    {
+        std::vector<Run> runs;
+        std::vector<int> start;
+    };
+    std::shared_ptr<const Rows> m_rows;
     qint64 m_imageKey = 0;
     qint64 m_maskKey = 0;
     bool m_usable = false;

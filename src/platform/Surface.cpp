@@ -1,6 +1,7 @@
 #include "platform/Surface.h"
 
 #include "platform/Fonts.h"
+#include "platform/PixelStorage.h"
 #include "platform/SpriteSpans.h"
 
 #include <QColor>
@@ -129,7 +130,9 @@ void Surface::resize(QSize size)
         m_dirty.clear();
         return;
     }
-    m_image = QImage(size, QImage::Format_RGB32);
+    m_image = QImage(); // the old pixels go before the new ones are made
+    m_image = newImage(size);
+    writablePixels();
     m_image.fill(toPixel(m_backColor));
     markAllDirty();
 }
@@ -142,8 +145,20 @@ void Surface::endPainting()
     }
 }
 
+QImage Surface::newImage(QSize size) const
+{
+    if (m_storage) {
+        QImage image = m_storage->allocate(size);
+        if (!image.isNull())
+            return image;
+    }
+    return QImage(size, QImage::Format_RGB32);
+}
+
 std::uint32_t *Surface::writablePixels()
 {
+    if (m_storage)
+        m_storage->waitUntilRead();
     // A painter draws into the buffer it began on; if the image is shared, it
     // is about to get a buffer of its own, so the painter must start again.
     if (!m_image.isDetached())
@@ -153,6 +168,8 @@ std::uint32_t *Surface::writablePixels()
 
 QPainter &Surface::painter()
 {
+    if (m_storage)
+        m_storage->waitUntilRead();
     if (m_painter && !m_image.isDetached())
         endPainting();
     if (!m_painter) {
@@ -180,13 +197,55 @@ void Surface::markInked(const QRect &rect)
     if (!m_inkedKnown)
         return;
     const QRect inside = rect.intersected(m_image.rect());
-    if (inside.isEmpty() || (m_inkedCount > 0 && m_inked[m_inkedCount - 1] == inside))
+    if (inside.isEmpty() || (m_inkedCount > 0 && m_inked[m_inkedCount - 1].rect == inside &&
+                             !m_inked[m_inkedCount - 1].runs.usable()))
         return; // a mask and its image cover the same rectangle
     if (m_inkedCount == InkedSlots) {
         m_inkedKnown = false;
         return;
     }
-    m_inked[m_inkedCount++] = inside;
+    InkedArea &area = m_inked[m_inkedCount++];
+    area.rect = inside;
+    area.runs = SpriteSpans();
+}
+
+void Surface::markInkedRuns(const QRect &rect, const SpriteSpans &spans, QPoint origin)
+{
+    // `rect` lies inside the image already: it was clipped to draw.
+    if (!m_inkedKnown)
+        return;
+    if (m_inkedCount == InkedSlots) {
+        m_inkedKnown = false;
+        return;
+    }
+    InkedArea &area = m_inked[m_inkedCount++];
+    area.rect = rect;
+    area.runs = spans;
+    area.origin = origin;
+}
+
+void Surface::refill(const InkedArea &area)
+{
+    const QRect &rect = area.rect;
+    if (!area.runs.usable()) {
+        fill(rect.x(), rect.y(), rect.width(), rect.height());
+        return;
+    }
+    std::uint32_t *pixels = writablePixels();
+    const qint64 stride = m_image.bytesPerLine() / 4;
+    const std::uint32_t pixel = toPixel(m_backColor);
+    const int left = rect.left();
+    const int end = rect.right() + 1;
+    for (int y = rect.top(); y <= rect.bottom(); ++y) {
+        std::uint32_t *row = pixels + y * stride;
+        for (const SpriteSpans::Run &run : area.runs.row(y - area.origin.y())) {
+            const int from = std::max(run.begin + area.origin.x(), left);
+            const int to = std::min(run.end + area.origin.x(), end);
+            if (from < to)
+                std::fill(row + from, row + to, pixel);
+        }
+    }
+    m_dirty.add(rect);
 }
 
 void Surface::markAllDirty()
@@ -281,9 +340,11 @@ void Surface::maskedBlt(int dx, int dy, int w, int h, const QImage &image, const
                 rowCopy(d + (from - u), s + from, to - from);
         }
     }
-    // Both raster operations would mark this same rectangle; marking it
-    // again changes nothing.
-    markDirty(QRect(int(x), int(y), int(cw), int(ch)));
+    // Both raster operations would mark this same rectangle as changed;
+    // marking it again changes nothing. Only the runs were inked.
+    const QRect drawn{int(x), int(y), int(cw), int(ch)};
+    m_dirty.add(drawn);
+    markInkedRuns(drawn, spans, QPoint(int(x - u), int(y - v)));
 }
 
 void Surface::cls()
@@ -294,10 +355,8 @@ void Surface::cls()
         return;
     if (m_inkedKnown && m_inkedBack == m_backColor) {
         m_inkedKnown = false; // the refills below add nothing to the list
-        for (int k = 0; k < m_inkedCount; ++k) {
-            const QRect &rect = m_inked[k];
-            fill(rect.x(), rect.y(), rect.width(), rect.height());
-        }
+        for (int k = 0; k < m_inkedCount; ++k)
+            refill(m_inked[k]);
     } else {
         m_inkedKnown = false;
         fill(0, 0, m_image.width(), m_image.height());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/DirtyRegion.h"
+#include "platform/SpriteSpans.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -18,7 +19,7 @@ class QPainter;
 
 namespace fw {
 
-class SpriteSpans;
+class PixelStorage;
 
 // The raster operations of the drawing surface, done by our own code on
 // 32-bit pixels (only the 24 colour bits take part).
@@ -52,6 +53,10 @@ public:
     QSize size() const { return m_image.size(); }
 
     const QImage &image() const { return m_image; }
+
+    // Keeps the pixels in `storage` from the next new size on (null: the
+    // heap). The storage must outlive the surface.
+    void setStorage(PixelStorage *storage) { m_storage = storage; }
 
     // Copies w x h pixels of `source` from (sx, sy) to (dx, dy) with `op`,
     // clipped at every edge of the source and of the destination: nothing
@@ -124,14 +129,27 @@ private:
         bool valid = false;
     };
 
+    // A sprite drawn by its runs changed only those: the wipe refills just
+    // them, about half its rectangle.
+    struct InkedArea
+    {
+        QRect rect;
+        SpriteSpans runs; // not usable: the whole rectangle
+        QPoint origin;    // where the sprite's top-left corner lay
+    };
+
     const CachedLine &cachedLine(QStringView line) const;
     QPainter &painter();
     void endPainting();
     std::uint32_t *writablePixels();
+    QImage newImage(QSize size) const;
     void markDirty(const QRect &rect);
     void markInked(const QRect &rect);
+    void markInkedRuns(const QRect &rect, const SpriteSpans &spans, QPoint origin);
+    void refill(const InkedArea &area);
 
     QImage m_image;
+    PixelStorage *m_storage = nullptr;
     std::uint32_t m_foreColor = 0;
     std::uint32_t m_backColor = 0;
     QFont m_font;
@@ -143,7 +161,7 @@ private:
     // it runs full (over a picture nothing wipes) it is given up and the next
     // wipe fills everything. Unknown after a resize.
     static constexpr int InkedSlots = 2048;
-    std::array<QRect, InkedSlots> m_inked{};
+    std::array<InkedArea, InkedSlots> m_inked{};
     int m_inkedCount = 0;
     std::uint32_t m_inkedBack = 0;
     bool m_inkedKnown = false;

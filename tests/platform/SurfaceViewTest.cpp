@@ -161,6 +161,17 @@ TEST(SurfaceView, PresentsIntoTheWindowWithoutPaintingOverWidgetsAbove)
     EXPECT_EQ(shown.pixel(55, 25), qRgb(0, 0, 255)); // the button
     EXPECT_EQ(shown.pixel(15, 10), qRgb(255, 0, 0)); // the new frame
     EXPECT_EQ(shown.pixel(40 + 10, 5), qRgb(255, 0, 0));
+
+    // Changes on either side of the button, none under it, still go straight
+    // to the window, though together they span it.
+    surface.setBackColor(0xffffff);
+    surface.fill(0, 0, 5, 5);
+    surface.fill(75, 45, 5, 5);
+    view->present();
+    shown = grabbed(window);
+    EXPECT_EQ(shown.pixel(10, 5), qRgb(255, 255, 255));
+    EXPECT_EQ(shown.pixel(89, 54), qRgb(255, 255, 255));
+    EXPECT_EQ(shown.pixel(55, 25), qRgb(0, 0, 255));
 }
 
 TEST(SurfaceView, PresentsEveryChangedRectangleOfABusyFrameAndNothingElse)

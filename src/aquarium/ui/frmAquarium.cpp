@@ -14,6 +14,7 @@
 #include "state/AppState.h"
 #include "state/SettingsFile.h"
 
+#include <QBackingStore>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -85,6 +86,13 @@ frmAquarium::frmAquarium(AppState &state, Random &random, const Clock &clock,
     m_commandAir = makeButton(
         this, QStringLiteral("Air"),
         QStringLiteral("泡の出る位置を指定します（時計をクリックすると時計から泡が出ます）"));
+
+    // Over a surface that is a window of its own, only windows show.
+    if (m_pictureScreen->paintsOnScreen()) {
+        for (QWidget *overlay : std::initializer_list<QWidget *>{m_pictureScreenMask, m_commandExit,
+                                                                 m_commandConfig, m_commandAir})
+            overlay->setAttribute(Qt::WA_NativeWindow);
+    }
 
     m_timerFishMove = new IntervalTimer(this);
     m_timerInformationClear = new IntervalTimer(this);
@@ -328,6 +336,7 @@ void frmAquarium::PictureScreen_GotFocus()
     hooks.hideCover = [this] {
         m_pictureScreenMask->clear();
         m_pictureScreenMask->hide();
+        releaseCoverPixels();
     };
     hooks.placeSurface = [this](QRect place) { m_pictureScreen->setGeometry(place); };
     hooks.showSurfaceNow = [this] {
@@ -340,6 +349,19 @@ void frmAquarium::PictureScreen_GotFocus()
     prepareBackground(m_state, m_model, m_pictureScreen->surface(), m_clock, m_screen, hooks);
     present();
     m_preparing = false;
+}
+
+void frmAquarium::releaseCoverPixels()
+{
+    // The cover is the one thing drawn over the whole window through Qt's
+    // backing store; with the surface a window of its own, nothing else needs
+    // that screen-sized buffer. It is given back, and Qt makes a new one as
+    // soon as it paints again, touched only where the buttons are.
+    QBackingStore *store = backingStore();
+    if (!m_pictureScreen->paintsOnScreen() || !store || store->size().width() <= 1)
+        return;
+    store->resize(QSize(1, 1));
+    update();
 }
 
 void frmAquarium::reportPictureTooSmall()

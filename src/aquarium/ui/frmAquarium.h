@@ -95,6 +95,7 @@ private:
     void Command_Config_Click();
     void Command_Air_Click();
     void reportPictureTooSmall();
+    void releaseCoverPixels();
     void showButtons();
     void setButtonsVisible(bool visible);
     void takeKeyboard();

@@ -39,7 +39,50 @@ QPoint scaled(QPoint point, qreal factor)
 
 } // namespace
 
-ImagePresenter::ImagePresenter(QWidget *view) : m_view(view) {}
+ImagePresenter::ImagePresenter(QWidget *view)
+    : m_view(view), m_x11(std::make_unique<X11Presenter>())
+{}
+
+PixelStorage *ImagePresenter::pixelStorage()
+{
+    return m_x11->available() ? m_x11.get() : nullptr;
+}
+
+bool ImagePresenter::canPaintOnScreen() const
+{
+    return m_x11->available() && m_x11->defaultVisualUsable();
+}
+
+bool ImagePresenter::paintOnScreen(const QRegion &region, const QImage &image,
+                                   const DeviceMapping &mapping)
+{
+    m_lastImage = &image;
+    m_lastMapping = &mapping;
+    m_count = 0;
+    const qreal factor = ratio();
+    for (const QRect &rect : region) {
+        if (m_count == DirtyRegion::Slots)
+            break;
+        const QRect device = scaledOutward(rect, factor) & mapping.deviceRect();
+        if (!device.isEmpty())
+            m_deviceRects[m_count++] = device;
+    }
+    if (m_count == DirtyRegion::Slots) {
+        // An expose in more pieces than a frame has: shown whole instead.
+        m_deviceRects[0] = scaledOutward(region.boundingRect(), factor) & mapping.deviceRect();
+        m_count = 1;
+    }
+    return m_count == 0 || presentToOwnWindow(image, mapping);
+}
+
+bool ImagePresenter::presentToOwnWindow(const QImage &image, const DeviceMapping &mapping)
+{
+    // The window system clips what is sent to what shows of our window, so
+    // nothing lying over it needs looking at.
+    const QRect clip(QPoint(0, 0), deviceSize(m_view));
+    return m_x11->present(image, mapping, m_deviceRects.data(), m_count,
+                          std::uint32_t(m_view->winId()), QPoint(0, 0), clip);
+}
 
 ImagePresenter::~ImagePresenter() = default;
 
@@ -70,33 +113,39 @@ void ImagePresenter::present(const QImage &image, const DeviceMapping &mapping,
     m_lastImage = &image;
     m_lastMapping = &mapping;
     m_count = 0;
-    QRect bounds;
     for (int i = 0; i < dirty.count(); ++i) {
         const QRect device = mapping.toDevice(dirty.at(i));
         if (device.isEmpty())
             continue;
         m_deviceRects[m_count] = device;
         m_logicalRects[m_count] = toLogical(device);
-        bounds |= m_logicalRects[m_count];
         ++m_count;
     }
-    if (m_count == 0 || presentDirectly(image, mapping, bounds))
+    if (m_count == 0 || presentDirectly(image, mapping))
         return;
     for (int i = 0; i < m_count; ++i)
         m_view->update(m_logicalRects[i]);
 }
 
-bool ImagePresenter::presentDirectly(const QImage &image, const DeviceMapping &mapping,
-                                     QRect logicalBounds)
+bool ImagePresenter::presentDirectly(const QImage &image, const DeviceMapping &mapping)
 {
     // Qt's own repaint of a widget costs several times what copying a few
     // sprite-sized rectangles does, so while nothing lies over the widget the
     // changed rectangles go straight to the window.
     QWidget *top = m_view->window();
     QWindow *handle = top->windowHandle();
-    if (!m_view->isVisible() || !handle || !handle->isExposed() || !top->backingStore() ||
-        !m_view->updatesEnabled() || isCovered(logicalBounds))
+    if (!m_view->isVisible() || !handle || !handle->isExposed() || !m_view->updatesEnabled())
         return false;
+    if (m_view->testAttribute(Qt::WA_PaintOnScreen))
+        return presentToOwnWindow(image, mapping);
+    if (!top->backingStore())
+        return false;
+    // Each rectangle on its own: buttons in a corner do not send a frame of
+    // fish elsewhere through Qt's repaint.
+    for (int i = 0; i < m_count; ++i) {
+        if (isCovered(m_logicalRects[i]))
+            return false;
+    }
     return presentToX11(image, mapping, handle) || presentToBackingStore(image, mapping, handle);
 }
 
@@ -105,8 +154,6 @@ bool ImagePresenter::presentToX11(const QImage &image, const DeviceMapping &mapp
 {
     // The X server reads the rectangles from shared memory straight into the
     // window: no copy into Qt's backing store, no Qt flush.
-    if (!m_x11)
-        m_x11 = std::make_unique<X11Presenter>();
     QWidget *top = m_view->window();
     if (!m_x11->available() || (!m_view->isWindow() && m_view->nativeParentWidget() != top))
         return false;

@@ -18,6 +18,7 @@ class QWindow;
 
 namespace fw {
 
+class PixelStorage;
 class X11Presenter;
 
 // Puts an image of logical pixels on a widget's device pixels through a
@@ -39,6 +40,18 @@ public:
     void paint(QPainter &painter, const QRegion &region, const QImage &image,
                const DeviceMapping &mapping, QColor margin);
 
+    // Memory for the image's pixels that the window system reads without a
+    // copy, or null where there is none.
+    PixelStorage *pixelStorage();
+
+    // Whether the widget can be a window of its own that is filled straight
+    // from the image, needing no backing store: on X11 with shared memory.
+    bool canPaintOnScreen() const;
+    // Answers a paint event of such a widget: sends `region` (widget
+    // coordinates) of the image to its window. False when that failed and
+    // the widget must be painted through Qt after all.
+    bool paintOnScreen(const QRegion &region, const QImage &image, const DeviceMapping &mapping);
+
     // The widget's size in device pixels.
     static QSize deviceSize(const QWidget *view);
 
@@ -46,8 +59,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    bool presentDirectly(const QImage &image, const DeviceMapping &mapping, QRect logicalBounds);
+    bool presentDirectly(const QImage &image, const DeviceMapping &mapping);
     bool presentToX11(const QImage &image, const DeviceMapping &mapping, QWindow *handle);
+    bool presentToOwnWindow(const QImage &image, const DeviceMapping &mapping);
     bool presentToBackingStore(const QImage &image, const DeviceMapping &mapping, QWindow *handle);
     void refreshBackingStore();
     void buildRegion();

@@ -15,7 +15,19 @@ SurfaceView::SurfaceView(QWidget *parent)
     setAttribute(Qt::WA_NoSystemBackground);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
+    m_surface.setStorage(m_presenter->pixelStorage());
+    // A window of its own, shown from the surface's shared memory, needs no
+    // full-screen backing store of Qt's, nor a copy of every frame into it.
+    if (m_presenter->canPaintOnScreen()) {
+        setAttribute(Qt::WA_NativeWindow);
+        setAttribute(Qt::WA_PaintOnScreen);
+    }
     syncSize();
+}
+
+QPaintEngine *SurfaceView::paintEngine() const
+{
+    return paintsOnScreen() ? nullptr : InputView::paintEngine();
 }
 
 SurfaceView::~SurfaceView() = default;
@@ -61,6 +73,14 @@ void SurfaceView::setMousePointer(MousePointer pointer)
 
 void SurfaceView::paintEvent(QPaintEvent *event)
 {
+    if (paintsOnScreen()) {
+        if (m_presenter->paintOnScreen(event->region(), m_surface.image(), mapping()))
+            return;
+        // The window system would not take the pixels: Qt paints from now on.
+        setAttribute(Qt::WA_PaintOnScreen, false);
+        update();
+        return;
+    }
     QPainter painter(this);
     m_presenter->paint(painter, event->region(), m_surface.image(), mapping(), Qt::black);
 }

@@ -42,6 +42,12 @@ public:
 
     QPoint toSurface(QPointF position) const override { return pixelAt(position); }
 
+    // Whether the view is a window of its own filled straight from the
+    // surface (on X11). Widgets laid over it must then be windows of their
+    // own too, or it would hide them.
+    bool paintsOnScreen() const { return testAttribute(Qt::WA_PaintOnScreen); }
+    QPaintEngine *paintEngine() const override;
+
 signals:
     // `reason` tells a return from another window (ActiveWindowFocusReason,
     // e.g. a modal dialog closed) from focus moving within the window.
@@ -55,10 +61,12 @@ protected:
 private:
     void syncSize();
 
+    // The presenter may hold the surface's pixels, so it is made first and
+    // goes last.
+    std::unique_ptr<ImagePresenter> m_presenter;
     Surface m_surface;
     MousePointer m_pointer = MousePointer::Default;
     DeviceMapping m_mapping;
-    std::unique_ptr<ImagePresenter> m_presenter;
 };
 
 } // namespace fw

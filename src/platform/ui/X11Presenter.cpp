@@ -14,12 +14,17 @@ namespace fw {
 
 namespace {
 
-xcb_connection_t *x11Connection()
+xcb_connection_t *applicationConnection()
 {
     if (QGuiApplication::platformName() != QLatin1String("xcb"))
         return nullptr;
     auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
+    return x11 ? x11->connection() : nullptr;
+}
+
+xcb_connection_t *x11Connection()
+{
+    xcb_connection_t *connection = applicationConnection();
     if (!connection)
         return nullptr;
     xcb_shm_query_version_reply_t *version =
@@ -61,18 +66,129 @@ bool hasPixelsOf32Bits(xcb_connection_t *connection, std::uint8_t depth)
     return false;
 }
 
+// Whether a window of this visual and depth reads our 0xAARRGGBB words in
+// memory order as they are.
+bool takesOurPixels(xcb_connection_t *connection, const xcb_visualtype_t *visual,
+                    std::uint8_t depth)
+{
+    return visual && visual->_class == XCB_VISUAL_CLASS_TRUE_COLOR &&
+           visual->red_mask == 0xff0000u && visual->green_mask == 0xff00u &&
+           visual->blue_mask == 0xffu && (depth == 24 || depth == 32) &&
+           hasPixelsOf32Bits(connection, depth);
+}
+
 } // namespace
 
+// A shared memory segment attached by us and by the X server. It goes once
+// neither the presenter nor an image on it needs it; the X server's side is
+// detached only while the connection it was attached on is still the
+// application's.
+struct X11Presenter::Segment
+{
+    xcb_connection_t *connection = nullptr;
+    xcb_shm_seg_t id = 0;
+    void *address = nullptr;
+    std::size_t bytes = 0;
+    QSize size;
+
+    static std::shared_ptr<Segment> attach(xcb_connection_t *connection, QSize size);
+    ~Segment();
+    Segment() = default;
+    Segment(const Segment &) = delete;
+    Segment &operator=(const Segment &) = delete;
+};
+
+std::shared_ptr<X11Presenter::Segment> X11Presenter::Segment::attach(xcb_connection_t *connection,
+                                                                     QSize size)
+{
+    if (size.isEmpty())
+        return nullptr;
+    const std::size_t bytes = std::size_t(size.width()) * std::size_t(size.height()) * 4;
+    const int id = shmget(IPC_PRIVATE, bytes, IPC_CREAT | 0600);
+    if (id < 0)
+        return nullptr;
+    void *address = shmat(id, nullptr, 0);
+    if (address == reinterpret_cast<void *>(-1)) {
+        shmctl(id, IPC_RMID, nullptr);
+        return nullptr;
+    }
+    const xcb_shm_seg_t segment = xcb_generate_id(connection);
+    xcb_generic_error_t *error =
+        xcb_request_check(connection, xcb_shm_attach_checked(connection, segment, id, 0));
+    // Once both sides are attached the segment can be marked for removal: it
+    // goes away with the last detach, even if we crash.
+    shmctl(id, IPC_RMID, nullptr);
+    if (error) {
+        std::free(error);
+        shmdt(address);
+        return nullptr;
+    }
+    auto result = std::make_shared<Segment>();
+    result->connection = connection;
+    result->id = segment;
+    result->address = address;
+    result->bytes = bytes;
+    result->size = size;
+    return result;
+}
+
+X11Presenter::Segment::~Segment()
+{
+    // Requests already sent that read the segment are served from the
+    // server's own attachment, so ours can go at once.
+    if (qGuiApp && applicationConnection() == connection) {
+        xcb_shm_detach(connection, id);
+        xcb_flush(connection);
+    }
+    shmdt(address);
+}
+
 X11Presenter::X11Presenter() : m_connection(x11Connection()) {}
+
+bool X11Presenter::defaultVisualUsable() const
+{
+    if (!m_connection)
+        return false;
+    const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data;
+    return screen && takesOurPixels(m_connection, findVisual(m_connection, screen->root_visual),
+                                    screen->root_depth);
+}
 
 X11Presenter::~X11Presenter()
 {
     if (!m_connection)
         return;
-    releaseSegment();
+    waitForServer();
+    m_deviceSegment.reset();
     if (m_gc)
         xcb_free_gc(m_connection, m_gc);
     xcb_flush(m_connection);
+}
+
+QImage X11Presenter::allocate(QSize size)
+{
+    if (!m_connection)
+        return QImage();
+    std::shared_ptr<Segment> segment = Segment::attach(m_connection, size);
+    if (!segment)
+        return QImage();
+    m_imageSegment = segment;
+    // The image holds the segment; it is released when the image's last
+    // copy goes, whichever of us ends first.
+    auto *owner = new std::shared_ptr<Segment>(segment);
+    return QImage(
+        static_cast<uchar *>(segment->address), size.width(), size.height(),
+        qsizetype(size.width()) * 4, QImage::Format_RGB32,
+        [](void *info) { delete static_cast<std::shared_ptr<Segment> *>(info); }, owner);
+}
+
+const X11Presenter::Segment *X11Presenter::segmentHolding(const QImage &image) const
+{
+    const std::shared_ptr<Segment> segment = m_imageSegment.lock();
+    if (!segment || image.constBits() != segment->address || image.size() != segment->size ||
+        image.bytesPerLine() != qsizetype(segment->size.width()) * 4)
+        return nullptr;
+    return segment.get();
 }
 
 bool X11Presenter::present(const QImage &image, const DeviceMapping &mapping, const QRect *rects,
@@ -82,26 +198,50 @@ bool X11Presenter::present(const QImage &image, const DeviceMapping &mapping, co
         return false;
     waitForServer();
     const QRect whole = mapping.deviceRect();
-    if (!prepareSegment(whole.size()))
-        return false;
+    // An image in a segment of ours shown pixel for pixel goes as it is.
+    const Segment *source = nullptr;
+    if (mapping.isIdentity())
+        source = segmentHolding(image);
+    if (!source) {
+        if (!prepareDeviceSegment(whole.size()))
+            return false;
+        source = m_deviceSegment.get();
+    }
 
-    // The segment holds the mapping's device rectangle; only the rectangles
-    // sent are written, the rest is never read, so it need not be current.
-    const qsizetype segmentStride = qsizetype(m_size.width()) * 4;
+    // The device segment holds the mapping's device rectangle; only the
+    // rectangles sent are written, the rest is never read, so it need not be
+    // current.
+    const bool copied = source == m_deviceSegment.get();
     const QRect shown = whole & clip.translated(-offset);
+    m_clipRects.clear();
+    QRect bounds;
     for (int i = 0; i < count; ++i) {
         const QRect area = rects[i] & shown;
         if (area.isEmpty())
             continue;
-        mapping.render(image, area, m_bits, segmentStride, whole.topLeft());
-        const QPoint from = area.topLeft() - whole.topLeft();
+        if (copied)
+            mapping.render(image, area, static_cast<std::uint32_t *>(source->address),
+                           qsizetype(source->size.width()) * 4, whole.topLeft());
         const QPoint to = area.topLeft() + offset;
-        xcb_shm_put_image(m_connection, window, m_gc, m_size.width(), m_size.height(), from.x(),
-                          from.y(), area.width(), area.height(), to.x(), to.y(), m_depth,
-                          XCB_IMAGE_FORMAT_Z_PIXMAP, 0, m_segment, 0);
+        m_clipRects.push_back({std::int16_t(to.x()), std::int16_t(to.y()),
+                               std::uint16_t(area.width()), std::uint16_t(area.height())});
+        bounds |= area;
+    }
+    if (!m_clipRects.empty()) {
+        // One image request for the whole frame, clipped to its changed
+        // rectangles: the server copies just those pixels and handles one
+        // request rather than one per rectangle.
+        xcb_set_clip_rectangles(m_connection, XCB_CLIP_ORDERING_UNSORTED, m_gc, 0, 0,
+                                std::uint32_t(m_clipRects.size()), m_clipRects.data());
+        const QPoint from = bounds.topLeft() - whole.topLeft();
+        const QPoint to = bounds.topLeft() + offset;
+        xcb_shm_put_image(m_connection, window, m_gc, source->size.width(), source->size.height(),
+                          from.x(), from.y(), bounds.width(), bounds.height(), to.x(), to.y(),
+                          m_depth, XCB_IMAGE_FORMAT_Z_PIXMAP, 0, source->id, 0);
     }
     // A cheap round trip whose reply, once in, proves the server has read
-    // everything sent before it. Waited for only before the next frame.
+    // everything sent before it. Waited for only before the pixels are
+    // written again.
     m_syncSequence = xcb_get_input_focus(m_connection).sequence;
     m_syncPending = true;
     xcb_flush(m_connection);
@@ -116,7 +256,6 @@ void X11Presenter::waitForServer()
     xcb_get_input_focus_cookie_t cookie{m_syncSequence};
     std::free(xcb_get_input_focus_reply(m_connection, cookie, nullptr));
 }
-
 bool X11Presenter::prepareWindow(std::uint32_t window)
 {
     if (window == m_window)
@@ -128,14 +267,9 @@ bool X11Presenter::prepareWindow(std::uint32_t window)
     xcb_get_window_attributes_reply_t *attributes = xcb_get_window_attributes_reply(
         m_connection, xcb_get_window_attributes(m_connection, window), nullptr);
     if (geometry && attributes) {
-        // Our pixels are 0xAARRGGBB words in memory order: the window must
-        // read them the same way.
-        const xcb_visualtype_t *visual = findVisual(m_connection, attributes->visual);
         m_depth = geometry->depth;
-        m_windowUsable = visual && visual->_class == XCB_VISUAL_CLASS_TRUE_COLOR &&
-                         visual->red_mask == 0xff0000u && visual->green_mask == 0xff00u &&
-                         visual->blue_mask == 0xffu && (m_depth == 24 || m_depth == 32) &&
-                         hasPixelsOf32Bits(m_connection, m_depth);
+        m_windowUsable =
+            takesOurPixels(m_connection, findVisual(m_connection, attributes->visual), m_depth);
     }
     std::free(geometry);
     std::free(attributes);
@@ -149,49 +283,13 @@ bool X11Presenter::prepareWindow(std::uint32_t window)
     return true;
 }
 
-bool X11Presenter::prepareSegment(QSize size)
+bool X11Presenter::prepareDeviceSegment(QSize size)
 {
-    if (m_bits && size == m_size)
+    if (m_deviceSegment && m_deviceSegment->size == size)
         return true;
-    releaseSegment();
-    if (size.isEmpty())
-        return false;
-    const std::size_t bytes = std::size_t(size.width()) * std::size_t(size.height()) * 4;
-    const int id = shmget(IPC_PRIVATE, bytes, IPC_CREAT | 0600);
-    if (id < 0)
-        return false;
-    void *address = shmat(id, nullptr, 0);
-    if (address == reinterpret_cast<void *>(-1)) {
-        shmctl(id, IPC_RMID, nullptr);
-        return false;
-    }
-    const xcb_shm_seg_t segment = xcb_generate_id(m_connection);
-    xcb_generic_error_t *error =
-        xcb_request_check(m_connection, xcb_shm_attach_checked(m_connection, segment, id, 0));
-    // Once both sides are attached the segment can be marked for removal: it
-    // goes away with the last detach, even if we crash.
-    shmctl(id, IPC_RMID, nullptr);
-    if (error) {
-        std::free(error);
-        shmdt(address);
-        return false;
-    }
-    m_segment = segment;
-    m_bits = static_cast<std::uint32_t *>(address);
-    m_size = size;
-    return true;
-}
-
-void X11Presenter::releaseSegment()
-{
-    if (!m_bits)
-        return;
-    waitForServer();
-    xcb_shm_detach(m_connection, m_segment);
-    xcb_flush(m_connection);
-    shmdt(m_bits);
-    m_bits = nullptr;
-    m_size = QSize();
+    m_deviceSegment.reset();
+    m_deviceSegment = Segment::attach(m_connection, size);
+    return m_deviceSegment != nullptr;
 }
 
 } // namespace fw

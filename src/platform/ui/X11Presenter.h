@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/DeviceMapping.h"
+#include "platform/PixelStorage.h"
 
 #include <QImage>
 #include <QPoint>
@@ -8,26 +9,33 @@
 #include <QSize>
 
 #include <cstdint>
+#include <memory>
+#include <vector>
 
 struct xcb_connection_t;
+struct xcb_rectangle_t;
 
 namespace fw {
 
-// Shows changed rectangles of an image in an X11 window through a shared
-// memory segment, without going through Qt's backing store: the rectangles are
-// copied once into the segment, scaled to device pixels on the way, and the X
-// server reads them from there. Only
-// works on the xcb platform with the MIT-SHM extension and a 24-bit true-colour
-// window; available() says whether it can be used at all.
-class X11Presenter
+// Shows changed rectangles of an image in an X11 window through shared memory,
+// without going through Qt's backing store. As pixel storage it gives out
+// images on segments the X server can read: an image shown at its own size
+// from there is sent without any copy. Other images, and any at a device
+// pixel ratio, are copied (scaled on the way) into a segment of device pixels
+// first. Only works on the xcb platform with the MIT-SHM extension and a
+// 24-bit true-colour window; available() says whether it can be used at all.
+class X11Presenter final : public PixelStorage
 {
 public:
     X11Presenter();
-    ~X11Presenter();
+    ~X11Presenter() override;
     X11Presenter(const X11Presenter &) = delete;
     X11Presenter &operator=(const X11Presenter &) = delete;
 
     bool available() const { return m_connection != nullptr; }
+    // Whether windows made with the screen's default visual take our pixels
+    // as they are.
+    bool defaultVisualUsable() const;
 
     // Sends the device rectangles `rects` (the mapping's device pixels) of
     // `image` shown through `mapping` to `window`, placed at `offset` and
@@ -37,10 +45,17 @@ public:
     bool present(const QImage &image, const DeviceMapping &mapping, const QRect *rects, int count,
                  std::uint32_t window, QPoint offset, const QRect &clip);
 
+    QImage allocate(QSize size) override;
+    void waitUntilRead() override { waitForServer(); }
+
+    struct Segment;
+
 private:
     bool prepareWindow(std::uint32_t window);
-    bool prepareSegment(QSize size);
-    void releaseSegment();
+    bool prepareDeviceSegment(QSize size);
+    // The segment an image's pixels lie in, if it is one of ours and holds
+    // them as a whole image of its own.
+    const Segment *segmentHolding(const QImage &image) const;
     void waitForServer();
 
     xcb_connection_t *m_connection = nullptr;
@@ -48,12 +63,15 @@ private:
     bool m_windowUsable = false;
     std::uint8_t m_depth = 0;
     std::uint32_t m_gc = 0;
-    std::uint32_t m_segment = 0;
-    std::uint32_t *m_bits = nullptr;
-    QSize m_size;
+    // Device pixels for images that are not shown as they are.
+    std::shared_ptr<Segment> m_deviceSegment;
+    // The segment of the image last given out; the image owns it as well.
+    std::weak_ptr<Segment> m_imageSegment;
     // The X server reads the segment after we return; it must be done before
     // the next frame writes into it.
     bool m_syncPending = false;
+    // A frame's rectangles in the window, kept to spare an allocation each.
+    std::vector<xcb_rectangle_t> m_clipRects;
     unsigned int m_syncSequence = 0;
 };
 
