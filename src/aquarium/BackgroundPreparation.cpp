@@ -115,8 +115,11 @@ QRect prepareBackground(AppState &state, AquariumModel &model, Surface &surface,
     model.firstFocusPending = false;
 
     // The surface as it stands now is exactly the picture as shown, from its
-    // top-left corner: the copy the frames restore from.
-    model.backgroundCopy = surface.image().copy();
+    // top-left corner: the copy the frames restore from. A plain background
+    // needs none (a screen-sized buffer): a fill in its colour does the same.
+    const bool pictureShown =
+        layout.mode == BackgroundMode::Centred || layout.mode == BackgroundMode::Cut;
+    model.backgroundCopy = pictureShown ? surface.image().copy() : QImage();
 
     call(hooks.hideCover);
     call(hooks.setAnimationInterval, animationIntervalOf(settings));

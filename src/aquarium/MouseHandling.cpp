@@ -161,9 +161,13 @@ MouseOutcome mouseUp(MouseContext &mouse, double x, double y)
 {
     const SettingsRecord &settings = mouse.state.settings;
     Surface &surface = mouse.surface;
-    if (settings.screenvisible != u"0" && !mouse.model.pictureCleared)
-        surface.bitBlt(0, 0, surface.width(), surface.height(), mouse.model.backgroundCopy, 0, 0,
-                       RasterOp::SrcCopy);
+    if (settings.screenvisible != u"0" && !mouse.model.pictureCleared) {
+        if (mouse.model.backgroundCopy.isNull()) // a plain background
+            surface.fill(0, 0, surface.width(), surface.height());
+        else
+            surface.bitBlt(0, 0, surface.width(), surface.height(), mouse.model.backgroundCopy, 0,
+                           0, RasterOp::SrcCopy);
+    }
 
     MouseClickState &click = mouse.model.mouseClick;
     if (click.grabbedFish >= 1 && click.grabbedFish <= mouse.state.fish.count) {

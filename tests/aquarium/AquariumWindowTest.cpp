@@ -182,6 +182,7 @@ TEST_F(AquariumWindow, PausedTimerDrawsNothing)
 
 TEST_F(AquariumWindow, UnloadStopsReleasesAndSavesOnce)
 {
+    usePicture(QSize(640, 480), QSize(640, 480));
     window->PictureScreen_GotFocus();
     ASSERT_FALSE(window->model().backgroundCopy.isNull());
     window->Form_Unload();

@@ -251,6 +251,21 @@ TEST_F(Mouse, ReleaseOverAPictureRestoresItWhole)
     EXPECT_EQ(surface.image(), withText);
 }
 
+TEST_F(Mouse, ReleaseOverAPlainBackgroundUnderAnOddSettingWipesInItsColour)
+{
+    // A hand-edited value shows no picture yet restores on release; a plain
+    // background keeps no copy, and its colour restores the same.
+    surface.setBackColor(0x123456);
+    surface.cls();
+    const QImage plain = surface.image().copy();
+    settings().screenvisible = QStringLiteral("2");
+    model.backgroundCopy = QImage();
+    press(300, 300);
+    EXPECT_NE(surface.image(), plain);
+    release(300, 300);
+    EXPECT_EQ(surface.image(), plain);
+}
+
 TEST_F(Mouse, ReleaseRestartsTheAnimationAtTheSettingsSpeed)
 {
     settings().fishmovespeed = QStringLiteral("62.5");
