@@ -54,7 +54,8 @@ public:
     explicit Frame(FrameContext &c)
         : m_c(c), m_settings(c.state.settings), m_model(c.model), m_surface(c.surface),
           m_width(c.surface.width()), m_height(c.surface.height()), m_now(c.clock.now()),
-          m_today(Clock::dayNumberOf(m_now.date()))
+          m_today(Clock::dayNumberOf(m_now.date())),
+          m_namesShown(c.state.settings.namevisible == u"1")
     {}
 
     void run()
@@ -120,7 +121,7 @@ private:
         return cache;
     }
 
-    bool namesShown() const { return m_settings.namevisible == u"1"; }
+    bool namesShown() const { return m_namesShown; }
 
     void firstPass()
     {
@@ -387,6 +388,8 @@ private:
     // worked out once a frame rather than three times.
     const QDateTime m_now;
     const int m_today;
+    // Looked at for every fish, twice: compared once a frame.
+    const bool m_namesShown;
     bool m_pictureShown = false;
     double m_clockWidth = 0;
     double m_clockHeight = 0;

@@ -5,6 +5,7 @@
 #include "platform/SpriteSpans.h"
 
 #include <QColor>
+#include <QHashFunctions>
 #include <QPainter>
 
 #include <algorithm>
@@ -396,9 +397,12 @@ void Surface::setFont(const QFont &font)
 
 const Surface::CachedLine &Surface::cachedLine(QStringView line) const
 {
+    // The hash spares comparing the text with every entry: a full tank
+    // looks up a hundred labels a frame.
+    const std::size_t hash = qHash(line);
     CachedLine *oldest = &m_lines[0];
     for (CachedLine &entry : m_lines) {
-        if (entry.valid && entry.text == line) {
+        if (entry.valid && entry.hash == hash && entry.text == line) {
             entry.lastUse = ++m_useCounter;
             return entry;
         }
@@ -411,6 +415,7 @@ const Surface::CachedLine &Surface::cachedLine(QStringView line) const
     entry.layout.setText(entry.text);
     entry.layout.prepare(QTransform(), m_font);
     entry.width = m_metrics.horizontalAdvance(entry.text);
+    entry.hash = hash;
     entry.lastUse = ++m_useCounter;
     entry.valid = true;
     return entry;

@@ -123,6 +123,7 @@ private:
     struct CachedLine
     {
         QString text;
+        std::size_t hash = 0;
         QStaticText layout;
         double width = 0;
         std::uint64_t lastUse = 0;
