@@ -88,7 +88,6 @@ struct X11Presenter::Segment
     xcb_connection_t *connection = nullptr;
     xcb_shm_seg_t id = 0;
     void *address = nullptr;
-    std::size_t bytes = 0;
     QSize size;
 
     static std::shared_ptr<Segment> attach(xcb_connection_t *connection, QSize size);
@@ -127,7 +126,6 @@ std::shared_ptr<X11Presenter::Segment> X11Presenter::Segment::attach(xcb_connect
     result->connection = connection;
     result->id = segment;
     result->address = address;
-    result->bytes = bytes;
     result->size = size;
     return result;
 }
