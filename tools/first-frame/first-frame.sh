@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Times finwicks from its start to the first frame on screen, with the
-# first-run tank (a fresh settings folder each time), on a black 1920x1080
-# Xvfb without a window manager. Prints each run and the median.
+# first-run tank (a fresh settings folder each time), on a 1920x1080 Xvfb
+# without a window manager. Prints each run and the median.
 #
 # usage: tools/first-frame/first-frame.sh [--build DIR] [--display :N] [--runs N]
 set -euo pipefail
@@ -23,26 +23,15 @@ finwicks=$build/src/startup/finwicks
 timer=$build/tools/first-frame/finwicks-first-frame
 [[ -x $finwicks && -x $timer ]] || { echo "finwicks is not built in $build" >&2; exit 1; }
 
-work=$(mktemp -d)
-xvfb_pid=
-cleanup() {
-    [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-Xvfb "$display" -screen 0 1920x1080x24 -br -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-export DISPLAY=$display
-for _ in $(seq 50); do
-    xdpyinfo >/dev/null 2>&1 && break
-    sleep 0.1
-done
+# The end-to-end tests' set-up: a work folder with private XDG folders, an
+# Xvfb of our own (its screen starts black), and clean-up.
+source "$PWD/tests/e2e/e2e_common.sh"
+e2e_start_x "${display#:}" 1920x1080
 
 times=()
 for run in $(seq "$runs"); do
-    export XDG_CONFIG_HOME=$work/config$run XDG_RUNTIME_DIR=$work/runtime$run
-    mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
-    chmod 700 "$XDG_RUNTIME_DIR"
+    export XDG_CONFIG_HOME=$E2E_WORK/config$run
+    mkdir -p "$XDG_CONFIG_HOME"
     ms=$("$timer" "$finwicks" /s)
     echo "run $run: first frame after $ms ms"
     times+=("$ms")
