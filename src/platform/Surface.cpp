@@ -37,6 +37,24 @@ void clipAxis(qint64 &d, qint64 &s, qint64 &length, qint64 destLimit, qint64 sou
     length = std::min(length, destLimit - d);
 }
 
+// A copy of pixels clipped at every edge of both images: destination (x, y),
+// source (u, v), w x h of them; nothing to copy when w or h is not positive.
+struct ClippedCopy
+{
+    qint64 x, y, u, v, w, h;
+
+    bool isEmpty() const { return w <= 0 || h <= 0; }
+    QRect target() const { return QRect(int(x), int(y), int(w), int(h)); }
+};
+
+ClippedCopy clipCopy(int dx, int dy, int w, int h, QSize dest, QSize source, int sx, int sy)
+{
+    ClippedCopy c{dx, dy, sx, sy, w, h};
+    clipAxis(c.x, c.u, c.w, dest.width(), source.width());
+    clipAxis(c.y, c.v, c.h, dest.height(), source.height());
+    return c;
+}
+
 // The row loops are written so the compiler can vectorise them; only the 24
 // colour bits take part, the alpha byte of the surface stays opaque.
 void rowCopy(std::uint32_t *__restrict d, const std::uint32_t *__restrict s, qint64 n)
@@ -266,11 +284,10 @@ void Surface::bitBlt(int dx, int dy, int w, int h, const QImage &source, int sx,
         bitBlt(dx, dy, w, h, toSurfaceFormat(source), sx, sy, op);
         return;
     }
-    qint64 x = dx, y = dy, u = sx, v = sy, cw = w, ch = h;
-    clipAxis(x, u, cw, m_image.width(), source.width());
-    clipAxis(y, v, ch, m_image.height(), source.height());
-    if (cw <= 0 || ch <= 0)
+    const ClippedCopy c = clipCopy(dx, dy, w, h, m_image.size(), source.size(), sx, sy);
+    if (c.isEmpty())
         return;
+    const qint64 x = c.x, y = c.y, u = c.u, v = c.v, cw = c.w, ch = c.h;
 
     std::uint32_t *dest = writablePixels();
     const qint64 destStride = m_image.bytesPerLine() / 4;
@@ -303,7 +320,7 @@ void Surface::bitBlt(int dx, int dy, int w, int h, const QImage &source, int sx,
             }
         }
     }
-    markDirty(QRect(int(x), int(y), int(cw), int(ch)));
+    markDirty(c.target());
 }
 
 void Surface::maskedBlt(int dx, int dy, int w, int h, const QImage &image, const QImage &mask,
@@ -318,11 +335,10 @@ void Surface::maskedBlt(int dx, int dy, int w, int h, const QImage &image, const
     }
     if (w <= 0 || h <= 0 || m_image.isNull())
         return;
-    qint64 x = dx, y = dy, u = sx, v = sy, cw = w, ch = h;
-    clipAxis(x, u, cw, m_image.width(), image.width());
-    clipAxis(y, v, ch, m_image.height(), image.height());
-    if (cw <= 0 || ch <= 0)
+    const ClippedCopy c = clipCopy(dx, dy, w, h, m_image.size(), image.size(), sx, sy);
+    if (c.isEmpty())
         return;
+    const qint64 x = c.x, y = c.y, u = c.u, v = c.v, cw = c.w, ch = c.h;
 
     std::uint32_t *dest = writablePixels();
     const qint64 destStride = m_image.bytesPerLine() / 4;
@@ -343,7 +359,7 @@ void Surface::maskedBlt(int dx, int dy, int w, int h, const QImage &image, const
     }
     // Both raster operations would mark this same rectangle as changed;
     // marking it again changes nothing. Only the runs were inked.
-    const QRect drawn{int(x), int(y), int(cw), int(ch)};
+    const QRect drawn = c.target();
     m_dirty.add(drawn);
     markInkedRuns(drawn, spans, QPoint(int(x - u), int(y - v)));
 }
