@@ -9,6 +9,7 @@
 #include <QWindow>
 
 #include <cmath>
+#include <vector>
 
 namespace fw {
 
@@ -56,8 +57,6 @@ bool ImagePresenter::canPaintOnScreen() const
 bool ImagePresenter::paintOnScreen(const QRegion &region, const QImage &image,
                                    const DeviceMapping &mapping)
 {
-    m_lastImage = &image;
-    m_lastMapping = &mapping;
     m_count = 0;
     const qreal factor = ratio();
     for (const QRect &rect : region) {
@@ -71,6 +70,16 @@ bool ImagePresenter::paintOnScreen(const QRegion &region, const QImage &image,
         // An expose in more pieces than a frame has: shown whole instead.
         m_deviceRects[0] = scaledOutward(region.boundingRect(), factor) & mapping.deviceRect();
         m_count = 1;
+    }
+    // What the image does not cover is black.
+    QRegion margins;
+    for (const QRect &rect : region)
+        margins += scaledOutward(rect, factor);
+    margins -= mapping.deviceRect();
+    if (!margins.isEmpty()) {
+        const std::vector<QRect> rects(margins.begin(), margins.end());
+        if (!m_x11->fillBlack(std::uint32_t(m_view->winId()), rects.data(), int(rects.size())))
+            return false;
     }
     return m_count == 0 || presentToOwnWindow(image, mapping);
 }

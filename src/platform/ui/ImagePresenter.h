@@ -48,8 +48,9 @@ public:
     // from the image, needing no backing store: on X11 with shared memory.
     bool canPaintOnScreen() const;
     // Answers a paint event of such a widget: sends `region` (widget
-    // coordinates) of the image to its window. False when that failed and
-    // the widget must be painted through Qt after all.
+    // coordinates) of the image to its window, black where the image does
+    // not reach. False when that failed and the widget must be painted
+    // through Qt after all.
     bool paintOnScreen(const QRegion &region, const QImage &image, const DeviceMapping &mapping);
 
     // The widget's size in device pixels.

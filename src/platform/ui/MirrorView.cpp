@@ -18,6 +18,10 @@ MirrorView::MirrorView(QScreen *screen)
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setWindowTitle(QStringLiteral("finwicks"));
+    // On X11 the window is filled straight from the frames, with no
+    // screen-sized backing store of Qt's behind it.
+    if (m_presenter->canPaintOnScreen())
+        setAttribute(Qt::WA_PaintOnScreen);
     // Monitors rearranged: follow the screen where it went.
     connect(screen, &QScreen::geometryChanged, this, [this] {
         if (isVisible())
@@ -78,8 +82,24 @@ QPoint MirrorView::toSurface(QPointF position) const
     return pixelAt(m_sceneMapping.toLogical(position * devicePixelRatio())) - m_place.topLeft();
 }
 
+QPaintEngine *MirrorView::paintEngine() const
+{
+    return testAttribute(Qt::WA_PaintOnScreen) ? nullptr : InputView::paintEngine();
+}
+
 void MirrorView::paintEvent(QPaintEvent *event)
 {
+    if (testAttribute(Qt::WA_PaintOnScreen)) {
+        static const QImage nothing;
+        const bool shown = m_image && m_image->size() == m_mapping.logicalSize();
+        // Without an image yet, an empty mapping leaves all of it black.
+        if (m_presenter->paintOnScreen(event->region(), shown ? *m_image : nothing,
+                                       shown ? m_mapping : DeviceMapping()))
+            return;
+        setAttribute(Qt::WA_PaintOnScreen, false);
+        update();
+        return;
+    }
     QPainter painter(this);
     if (!m_image || m_image->size() != m_mapping.logicalSize()) {
         painter.fillRect(event->rect(), Qt::black);

@@ -43,6 +43,8 @@ public:
     // surface too).
     QPoint toSurface(QPointF position) const override;
 
+    QPaintEngine *paintEngine() const override;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;

@@ -246,6 +246,28 @@ bool X11Presenter::present(const QImage &image, const DeviceMapping &mapping, co
     return true;
 }
 
+bool X11Presenter::fillBlack(std::uint32_t window, const QRect *rects, int count)
+{
+    if (!m_connection || !prepareWindow(window))
+        return false;
+    m_clipRects.clear();
+    for (int i = 0; i < count; ++i) {
+        if (!rects[i].isEmpty())
+            m_clipRects.push_back({std::int16_t(rects[i].x()), std::int16_t(rects[i].y()),
+                                   std::uint16_t(rects[i].width()),
+                                   std::uint16_t(rects[i].height())});
+    }
+    if (m_clipRects.empty())
+        return true;
+    // The GC still clips to the last frame's rectangles.
+    const std::uint32_t values[] = {0, XCB_NONE}; // black in our pixels' layout, no clip
+    xcb_change_gc(m_connection, m_gc, XCB_GC_FOREGROUND | XCB_GC_CLIP_MASK, values);
+    xcb_poly_fill_rectangle(m_connection, window, m_gc, std::uint32_t(m_clipRects.size()),
+                            m_clipRects.data());
+    xcb_flush(m_connection);
+    return true;
+}
+
 void X11Presenter::waitForServer()
 {
     if (!m_syncPending)

@@ -45,6 +45,9 @@ public:
     bool present(const QImage &image, const DeviceMapping &mapping, const QRect *rects, int count,
                  std::uint32_t window, QPoint offset, const QRect &clip);
 
+    // Fills device rectangles of `window` with black.
+    bool fillBlack(std::uint32_t window, const QRect *rects, int count);
+
     QImage allocate(QSize size) override;
     void waitUntilRead() override { waitForServer(); }
 
