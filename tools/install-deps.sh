@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake make pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev libxcb-shm0-dev
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n appstream desktop-file-utils
     googletest libgtest-dev
     fonts-noto-cjk
     xvfb xdotool x11-utils imagemagick xscreensaver libx11-dev libxfixes-dev

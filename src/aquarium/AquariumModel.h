@@ -43,6 +43,8 @@ struct LabelCache
 // when the text changes.
 struct ClockCache
 {
+    QString style;  // the `timestyle` that `format` was looked up for
+    QString format; // looked up once per style, not every frame
     ClockText text;
     ClockText measuredText;
     double width = 0;

@@ -8,6 +8,8 @@
 #include "platform/Surface.h"
 #include "state/AppState.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace fw {
@@ -60,18 +62,19 @@ void tilePicture(Surface &surface, const QImage &picture)
 
 QString pictureCoverCaption()
 {
-    return QStringLiteral("画像展開中...");
+    return QCoreApplication::translate("Background", "画像展開中...");
 }
 
 QString pictureTooSmallTitle()
 {
-    return QStringLiteral("機能制限");
+    return QCoreApplication::translate("Background", "機能制限");
 }
 
 QString pictureTooSmallText()
 {
-    return QStringLiteral("ビットマップが小さいので背景に使用できません\n"
-                          "640×480 以上のビットマップを指定してください");
+    return QCoreApplication::translate("Background",
+                                       "ビットマップが小さいので背景に使用できません\n"
+                                       "640×480 以上のビットマップを指定してください");
 }
 
 QRect prepareBackground(AppState &state, AquariumModel &model, Surface &surface, const Clock &clock,

@@ -1,17 +1,27 @@
 #include "aquarium/ClockText.h"
 
+#include <QCoreApplication>
+
 namespace fw {
 
-QStringView ClockFormat(QStringView timestyle)
+QString ClockFormat(QStringView timestyle)
 {
-    static constexpr const char16_t *formats[] = {
-        u"yyyy/mm/dd  hh:nn:ss", u"yyyy/mm/dd hh:nn", u"yyyy/mm/dd", u"yy/mm/dd hh:nn:ss",
-        u"yy/mm/dd hh:nn",       u"yy/mm/dd",         u"hh:nn:ss",   u"hh:nn",
+    // Each language writes dates its own way; the tokens stay.
+    static constexpr const char *formats[] = {
+        QT_TRANSLATE_NOOP("ClockFormat", "yyyy/mm/dd  hh:nn:ss"),
+        QT_TRANSLATE_NOOP("ClockFormat", "yyyy/mm/dd hh:nn"),
+        QT_TRANSLATE_NOOP("ClockFormat", "yyyy/mm/dd"),
+        QT_TRANSLATE_NOOP("ClockFormat", "yy/mm/dd hh:nn:ss"),
+        QT_TRANSLATE_NOOP("ClockFormat", "yy/mm/dd hh:nn"),
+        QT_TRANSLATE_NOOP("ClockFormat", "yy/mm/dd"),
+        QT_TRANSLATE_NOOP("ClockFormat", "hh:nn:ss"),
+        QT_TRANSLATE_NOOP("ClockFormat", "hh:nn"),
     };
+    int style = 0;
     if (timestyle.size() == 2 && timestyle[0] == u'0' && timestyle[1] >= u'0' &&
         timestyle[1] <= u'7')
-        return QStringView(formats[timestyle[1].unicode() - u'0']);
-    return QStringView(formats[0]);
+        style = timestyle[1].unicode() - u'0';
+    return QCoreApplication::translate("ClockFormat", formats[style]);
 }
 
 void ClockText::format(const QDateTime &when, QStringView format)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QString>
 #include <QStringView>
 
 #include <array>
@@ -9,8 +10,9 @@ namespace fw {
 
 // The clock's format for a `timestyle` value: "00" to "07" select the eight
 // formats, anything else (also "2") the first one. The result uses the tokens
-// yyyy, yy, mm, dd, hh, nn (minutes) and ss.
-QStringView ClockFormat(QStringView timestyle);
+// yyyy, yy, mm, dd, hh, nn (minutes) and ss, in the order and with the
+// separators of the user's language.
+QString ClockFormat(QStringView timestyle);
 
 // A formatted clock in a fixed buffer, so formatting never allocates.
 class ClockText

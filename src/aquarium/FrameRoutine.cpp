@@ -215,9 +215,13 @@ private:
     void prepareClock()
     {
         ClockCache &clock = m_model.clock;
-        if (m_settings.timevisible == u"1")
-            clock.text.format(m_now, ClockFormat(m_settings.timestyle));
-        else
+        if (m_settings.timevisible == u"1") {
+            if (clock.format.isEmpty() || clock.style != m_settings.timestyle) {
+                clock.style = m_settings.timestyle;
+                clock.format = ClockFormat(clock.style);
+            }
+            clock.text.format(m_now, clock.format);
+        } else
             clock.text.assign(u"     ");
         if (!clock.measured || !(clock.measuredText == clock.text)) {
             clock.width = clockTextWidth(clock.text.view());

@@ -10,6 +10,8 @@
 #include "state/AppState.h"
 #include "state/Fish.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace fw {
@@ -111,17 +113,16 @@ QString fishInformation(const AppState &state, const Clock &clock, int position)
     const QString name = withoutTrailingSpaces(field(state, clock, position, u"name", false));
     const QString age = hashFormat(decimalPrefix(field(state, clock, position, u"age", true)));
     const QString sex = field(state, clock, position, u"sex", true);
-    return QStringLiteral("  名前:") + name + u'\n' + QStringLiteral("  生後:") + age +
-           QStringLiteral("日\n") + QStringLiteral("  性別:") + sex + u'\n';
+    return QCoreApplication::translate("FishInformation", "  名前:%1\n  生後:%2日\n  性別:%3\n")
+        .arg(name, age, sex);
 }
 
 QString tankInformation(const AppState &state)
 {
     const SettingsRecord &s = state.settings;
-    return QStringLiteral("  水温:") + s.wtemp + QStringLiteral("℃\n") + QStringLiteral("  水質:") +
-           statusField(6, 10) + u' ' + statusField(11, 15) + u'\n' +
-           QStringLiteral("  前回水換日:") + s.wchangedate + u'\n' + QStringLiteral("  状態:") +
-           statusField(21, 25) + u'\n';
+    return QCoreApplication::translate("FishInformation",
+                                       "  水温:%1℃\n  水質:%2 %3\n  前回水換日:%4\n  状態:%5\n")
+        .arg(s.wtemp, statusField(6, 10), statusField(11, 15), s.wchangedate, statusField(21, 25));
 }
 
 MouseOutcome mouseDown(MouseContext &mouse, bool leftButton, double x, double y)

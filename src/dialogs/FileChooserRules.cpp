@@ -1,5 +1,6 @@
 #include "dialogs/FileChooserRules.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -22,9 +23,9 @@ QString cleanDirectory(const QString &path)
 
 QList<FileType> fileTypes()
 {
-    return {
-        {QStringLiteral("画像ファイル(bmp,jpg,gif)"), QStringLiteral("*.bmp;*.jpg;*.jpeg;*.gif")},
-        {QStringLiteral("AllFiles(*.*)"), QStringLiteral("*.*")}};
+    return {{QCoreApplication::translate("frmFileSelect", "画像ファイル(bmp,jpg,gif)"),
+             QStringLiteral("*.bmp;*.jpg;*.jpeg;*.gif")},
+            {QCoreApplication::translate("frmFileSelect", "AllFiles(*.*)"), QStringLiteral("*.*")}};
 }
 
 QString startDirectory(QStringView callerPath)

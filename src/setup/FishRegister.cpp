@@ -6,6 +6,8 @@
 #include "platform/Conversions.h"
 #include "state/Cp932.h"
 
+#include <QCoreApplication>
+
 namespace fw {
 
 namespace {
@@ -38,8 +40,9 @@ bool fitsDoubleByteCodePage(QStringView text)
 
 QString registerHeader()
 {
-    return QStringLiteral(" 魚の種類 ") + QStringLiteral("    名前   ") + QStringLiteral(" 性別") +
-           QStringLiteral(" 生後    状態     飼い始め");
+    // Its columns line up with those of registerRow in a fixed-pitch font.
+    return QCoreApplication::translate("FishRegister",
+                                       " 魚の種類     名前    性別 生後    状態     飼い始め");
 }
 
 QString withoutTrailingSpaces(QStringView text)
@@ -63,7 +66,9 @@ QString registerRow(const AppState &state, const Clock &clock, int position)
     return field(state, clock, position, "species", true) + bar + name +
            QString(padding, QLatin1Char(' ')) + bar +
            rightAligned(field(state, clock, position, "sex", true), 2) + bar +
-           rightAligned(field(state, clock, position, "age", true), 4) + QStringLiteral("日") + bar;
+           QCoreApplication::translate("FishRegister", "%1日")
+               .arg(rightAligned(field(state, clock, position, "age", true), 4)) +
+           bar;
 }
 
 NameError nameErrorText(NameCheck check)
@@ -72,16 +77,17 @@ NameError nameErrorText(NameCheck check)
     case NameCheck::Accepted:
         break;
     case NameCheck::Missing:
-        return {QStringLiteral("名前が入力されていません"),
-                QStringLiteral("名前を入力してください")};
+        return {QCoreApplication::translate("FishRegister", "名前が入力されていません"),
+                QCoreApplication::translate("FishRegister", "名前を入力してください")};
     case NameCheck::TooLong:
-        return {QStringLiteral("文字数オーバーです"), QStringLiteral("名前を短くしてください")};
+        return {QCoreApplication::translate("FishRegister", "文字数オーバーです"),
+                QCoreApplication::translate("FishRegister", "名前を短くしてください")};
     case NameCheck::Duplicate:
-        return {QStringLiteral("すでに同じ名前の魚がいます"),
-                QStringLiteral("名前を変更してください")};
+        return {QCoreApplication::translate("FishRegister", "すでに同じ名前の魚がいます"),
+                QCoreApplication::translate("FishRegister", "名前を変更してください")};
     case NameCheck::Unencodable:
-        return {QStringLiteral("使えない文字が含まれています"),
-                QStringLiteral("名前を変更してください")};
+        return {QCoreApplication::translate("FishRegister", "使えない文字が含まれています"),
+                QCoreApplication::translate("FishRegister", "名前を変更してください")};
     }
     return {};
 }
@@ -123,34 +129,35 @@ NameCheck renameFish(AppState &state, int selected, QStringView text)
 
 QString emptyTankMessage()
 {
-    return QStringLiteral("水槽には魚が１匹も入っていません");
+    return QCoreApplication::translate("FishRegister", "水槽には魚が１匹も入っていません");
 }
 
 QString lastFishMessage()
 {
-    return QStringLiteral("最低１匹は水槽の中に入れておいて下さい");
+    return QCoreApplication::translate("FishRegister", "最低１匹は水槽の中に入れておいて下さい");
 }
 
 QString refusalTitle()
 {
-    return QStringLiteral("機能制限");
+    return QCoreApplication::translate("FishRegister", "機能制限");
 }
 
 QString nameErrorTitle()
 {
-    return QStringLiteral("エラーメッセージ");
+    return QCoreApplication::translate("FishRegister", "エラーメッセージ");
 }
 
 QString releaseTitle()
 {
-    return QStringLiteral("水槽から出す");
+    return QCoreApplication::translate("FishRegister", "水槽から出す");
 }
 
 QString releaseQuestion(const QString &trimmedName)
 {
-    return trimmedName + QStringLiteral("を水槽から出します") + QLatin1Char('\n') +
-           QStringLiteral("一度出したら、もう水槽には戻せません") + QLatin1Char('\n') +
-           QStringLiteral("出してよろしいですか？");
+    return QCoreApplication::translate("FishRegister", "%1を水槽から出します\n"
+                                                       "一度出したら、もう水槽には戻せません\n"
+                                                       "出してよろしいですか？")
+        .arg(trimmedName);
 }
 
 bool canRelease(const AppState &state)

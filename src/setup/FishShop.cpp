@@ -1,5 +1,7 @@
 #include "setup/FishShop.h"
 
+#include <QCoreApplication>
+
 #include <array>
 #include <cstdlib>
 
@@ -15,37 +17,48 @@ struct CatalogueEntry
 };
 
 constexpr std::array<const char *, 9> catalogueLabels = {
-    "科名：", "学名：", "原産：", "水温：", "水質：", "サイズ：", "生息域：", "飼育：", "繁殖：",
+    QT_TRANSLATE_NOOP("FishShop", "科名："),   QT_TRANSLATE_NOOP("FishShop", "学名："),
+    QT_TRANSLATE_NOOP("FishShop", "原産："),   QT_TRANSLATE_NOOP("FishShop", "水温："),
+    QT_TRANSLATE_NOOP("FishShop", "水質："),   QT_TRANSLATE_NOOP("FishShop", "サイズ："),
+    QT_TRANSLATE_NOOP("FishShop", "生息域："), QT_TRANSLATE_NOOP("FishShop", "飼育："),
+    QT_TRANSLATE_NOOP("FishShop", "繁殖："),
 };
 
 // clang-format off
 const std::array<CatalogueEntry, SpeciesCount> catalogue = {{
-    {"ｴﾝｾﾞﾙﾌｨｯｼｭ",
-     {"シクリ科", "Pterophyllum scalare", "南米アマゾン川", "24～28℃", "弱酸性～中性", "12㎝",
-      "上層～下層", "容易", "容易"},
-     "上下に伸びる長いヒレが特徴で、その美しいスタイルと、飼育が簡単なことから人気が高い。"},
-    {"ｸﾞﾛｰﾗｲﾄﾃﾄﾗ",
-     {"カラシン科", "Hemigrammus erythrozonus", "南米アマゾン川（ギアナ高地流域）", "24～28℃",
-      "弱酸性～中性", "4㎝", "中層～下層", "容易", "普通"},
-     "体の中心を走るオレンジ色のラインが美しい魚。"},
-    {"ﾈｵﾝﾃﾄﾗ    ",
-     {"カラシン科", "Paracheirodon innesi", "南米アマゾン川", "24～28℃", "弱酸性～中性", "4㎝",
-      "上層～下層", "容易", "難しい"},
-     "熱帯魚の中でも最もポピュラーな種類で、入門魚として親しまれている。"},
-    {"ｼﾙﾊﾞｰﾊﾁｪｯﾄ",
-     {"ガステロペレック科", "Gasteropelecus sternicla", "アマゾン川流域", "23～28℃", "弱酸性",
-      "6㎝", "上層", "容易", "難しい"},
-     "胸びれが大きく発達ている。水面付近に生息。"},
-    {"ｺﾘﾄﾞﾗｽｱﾙｸｱｰﾄｽ",
-     {"カリクティ科", "Corydoras arcuatus", "ペルー", "22～28℃", "弱酸性～中性", "5㎝", "下層",
-      "容易", "難しい"},
-     "頭から尾びれに伸びる黒いラインが特徴。"},
-    {"ｺﾘﾄﾞﾗｽｱｴﾈｳｽｱﾙﾋﾞﾉ",
-     {"カリクティ科", "Corydoras aeneus var.", "改良品種", "22～28℃", "弱酸性～中性", "6㎝",
-      "上層", "容易", "普通"},
-     "コリドラスアエネウスのアルビノ変異個体。"},
+    {QT_TRANSLATE_NOOP("FishShop", "ｴﾝｾﾞﾙﾌｨｯｼｭ"),
+     {QT_TRANSLATE_NOOP("FishShop", "シクリ科"), "Pterophyllum scalare", QT_TRANSLATE_NOOP("FishShop", "南米アマゾン川"), QT_TRANSLATE_NOOP("FishShop", "24～28℃"), QT_TRANSLATE_NOOP("FishShop", "弱酸性～中性"), QT_TRANSLATE_NOOP("FishShop", "12㎝"),
+      QT_TRANSLATE_NOOP("FishShop", "上層～下層"), QT_TRANSLATE_NOOP("FishShop", "容易"), QT_TRANSLATE_NOOP("FishShop", "容易")},
+     QT_TRANSLATE_NOOP("FishShop", "上下に伸びる長いヒレが特徴で、その美しいスタイルと、飼育が簡単なことから人気が高い。")},
+    {QT_TRANSLATE_NOOP("FishShop", "ｸﾞﾛｰﾗｲﾄﾃﾄﾗ"),
+     {QT_TRANSLATE_NOOP("FishShop", "カラシン科"), "Hemigrammus erythrozonus", QT_TRANSLATE_NOOP("FishShop", "南米アマゾン川（ギアナ高地流域）"), QT_TRANSLATE_NOOP("FishShop", "24～28℃"),
+      QT_TRANSLATE_NOOP("FishShop", "弱酸性～中性"), QT_TRANSLATE_NOOP("FishShop", "4㎝"), QT_TRANSLATE_NOOP("FishShop", "中層～下層"), QT_TRANSLATE_NOOP("FishShop", "容易"), QT_TRANSLATE_NOOP("FishShop", "普通")},
+     QT_TRANSLATE_NOOP("FishShop", "体の中心を走るオレンジ色のラインが美しい魚。")},
+    {QT_TRANSLATE_NOOP("FishShop", "ﾈｵﾝﾃﾄﾗ    "),
+     {QT_TRANSLATE_NOOP("FishShop", "カラシン科"), "Paracheirodon innesi", QT_TRANSLATE_NOOP("FishShop", "南米アマゾン川"), QT_TRANSLATE_NOOP("FishShop", "24～28℃"), QT_TRANSLATE_NOOP("FishShop", "弱酸性～中性"), QT_TRANSLATE_NOOP("FishShop", "4㎝"),
+      QT_TRANSLATE_NOOP("FishShop", "上層～下層"), QT_TRANSLATE_NOOP("FishShop", "容易"), QT_TRANSLATE_NOOP("FishShop", "難しい")},
+     QT_TRANSLATE_NOOP("FishShop", "熱帯魚の中でも最もポピュラーな種類で、入門魚として親しまれている。")},
+    {QT_TRANSLATE_NOOP("FishShop", "ｼﾙﾊﾞｰﾊﾁｪｯﾄ"),
+     {QT_TRANSLATE_NOOP("FishShop", "ガステロペレック科"), "Gasteropelecus sternicla", QT_TRANSLATE_NOOP("FishShop", "アマゾン川流域"), QT_TRANSLATE_NOOP("FishShop", "23～28℃"), QT_TRANSLATE_NOOP("FishShop", "弱酸性"),
+      QT_TRANSLATE_NOOP("FishShop", "6㎝"), QT_TRANSLATE_NOOP("FishShop", "上層"), QT_TRANSLATE_NOOP("FishShop", "容易"), QT_TRANSLATE_NOOP("FishShop", "難しい")},
+     QT_TRANSLATE_NOOP("FishShop", "胸びれが大きく発達ている。水面付近に生息。")},
+    {QT_TRANSLATE_NOOP("FishShop", "ｺﾘﾄﾞﾗｽｱﾙｸｱｰﾄｽ"),
+     {QT_TRANSLATE_NOOP("FishShop", "カリクティ科"), "Corydoras arcuatus", QT_TRANSLATE_NOOP("FishShop", "ペルー"), QT_TRANSLATE_NOOP("FishShop", "22～28℃"), QT_TRANSLATE_NOOP("FishShop", "弱酸性～中性"), QT_TRANSLATE_NOOP("FishShop", "5㎝"), QT_TRANSLATE_NOOP("FishShop", "下層"),
+      QT_TRANSLATE_NOOP("FishShop", "容易"), QT_TRANSLATE_NOOP("FishShop", "難しい")},
+     QT_TRANSLATE_NOOP("FishShop", "頭から尾びれに伸びる黒いラインが特徴。")},
+    {QT_TRANSLATE_NOOP("FishShop", "ｺﾘﾄﾞﾗｽｱｴﾈｳｽｱﾙﾋﾞﾉ"),
+     {QT_TRANSLATE_NOOP("FishShop", "カリクティ科"), "Corydoras aeneus var.", QT_TRANSLATE_NOOP("FishShop", "改良品種"), QT_TRANSLATE_NOOP("FishShop", "22～28℃"), QT_TRANSLATE_NOOP("FishShop", "弱酸性～中性"), QT_TRANSLATE_NOOP("FishShop", "6㎝"),
+      QT_TRANSLATE_NOOP("FishShop", "上層"), QT_TRANSLATE_NOOP("FishShop", "容易"), QT_TRANSLATE_NOOP("FishShop", "普通")},
+     QT_TRANSLATE_NOOP("FishShop", "コリドラスアエネウスのアルビノ変異個体。")},
 }};
 // clang-format on
+
+// Names and facts of the catalogue in the user's language; the scientific
+// names have no entry and stay as they are.
+QString shopText(const char *text)
+{
+    return QCoreApplication::translate("FishShop", text);
+}
 
 } // namespace
 
@@ -53,18 +66,22 @@ QStringList shopSpeciesNames()
 {
     QStringList names;
     for (const CatalogueEntry &entry : catalogue)
-        names << QString::fromUtf8(entry.listName);
+        names << shopText(entry.listName);
     return names;
 }
 
 QStringList shopSexChoices()
 {
-    return {QStringLiteral("混ぜて"), QStringLiteral("メス"), QStringLiteral("オス")};
+    return {QCoreApplication::translate("FishShop", "混ぜて"),
+            QCoreApplication::translate("FishShop", "メス"),
+            QCoreApplication::translate("FishShop", "オス")};
 }
 
 QStringList shopAgeChoices()
 {
-    return {QStringLiteral("混ぜて"), QStringLiteral("成魚"), QStringLiteral("幼魚")};
+    return {QCoreApplication::translate("FishShop", "混ぜて"),
+            QCoreApplication::translate("FishShop", "成魚"),
+            QCoreApplication::translate("FishShop", "幼魚")};
 }
 
 QString catalogueText(int code)
@@ -73,13 +90,13 @@ QString catalogueText(int code)
     const QString lineEnd = QStringLiteral("\r\n");
     QString text;
     for (std::size_t i = 0; i < catalogueLabels.size(); ++i) {
-        text += QString::fromUtf8(catalogueLabels[i]);
+        text += shopText(catalogueLabels[i]);
         if (known)
-            text += QString::fromUtf8(catalogue[code].values[i]);
+            text += shopText(catalogue[code].values[i]);
         text += lineEnd;
     }
     if (known)
-        text += QString::fromUtf8(catalogue[code].description);
+        text += shopText(catalogue[code].description);
     text += lineEnd;
     return text;
 }
@@ -97,12 +114,13 @@ QString twoDigits(int value)
 
 QString remainingText(int fishCount)
 {
-    return QStringLiteral("あと") + twoDigits(remainingRoom(fishCount)) + QStringLiteral("匹");
+    return QCoreApplication::translate("FishShop", "あと%1匹")
+        .arg(twoDigits(remainingRoom(fishCount)));
 }
 
 QString countText(int count)
 {
-    return twoDigits(count) + QStringLiteral("匹");
+    return QCoreApplication::translate("FishShop", "%1匹").arg(twoDigits(count));
 }
 
 } // namespace fw

@@ -3,6 +3,8 @@
 #include "setup/SetupTable.h"
 #include "state/SettingsKeys.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace fw {
@@ -23,7 +25,22 @@ const std::array<ScrollSpec, 11> specs{{
     {u"HScroll_bubble_limity", u"Label_bubble_limity", u"bubble_limity", 1, 10, 0, u"%"},
 }};
 
+// The units above, for the translation tools; unitText looks them up.
+[[maybe_unused]] const char *const unitSources[] = {
+    QT_TRANSLATE_NOOP("Units", "分"),
+    QT_TRANSLATE_NOOP("Units", "時"),
+    QT_TRANSLATE_NOOP("Units", "㍑"),
+    QT_TRANSLATE_NOOP("Units", "日"),
+};
+
 } // namespace
+
+QString unitText(const char16_t *unit)
+{
+    if (!unit || !*unit)
+        return {};
+    return QCoreApplication::translate("Units", QString::fromUtf16(unit).toUtf8().constData());
+}
 
 int ScrollSpec::minimum() const
 {
@@ -40,7 +57,7 @@ int ScrollSpec::maximum() const
 QString ScrollSpec::labelText(int value) const
 {
     const QString number = digits > 0 ? zeroPadded(value, digits) : QString::number(value);
-    return number + QString::fromUtf16(unit);
+    return number + unitText(unit);
 }
 
 std::span<const ScrollSpec> scrollSpecs()

@@ -26,6 +26,9 @@ struct ScrollSpec
     QStringView labelName() const { return QStringView(label); }
 };
 
+// A value label's unit ("時", "分") in the user's language; null gives none.
+QString unitText(const char16_t *unit);
+
 std::span<const ScrollSpec> scrollSpecs();
 // The scroll bar of that control name, or null.
 const ScrollSpec *findScrollSpec(QStringView control);

@@ -2,6 +2,7 @@
 
 #include "platform/Clock.h"
 #include "platform/Conversions.h"
+#include "setup/ScrollBars.h"
 #include "state/SettingsKeys.h"
 
 #include <array>
@@ -94,7 +95,7 @@ LoadStep labelStep(const SettingsRecord &record, const SetupRow &row)
     LoadStep step;
     step.control = QString::fromUtf16(row.label);
     step.kind = LoadStep::Kind::Caption;
-    step.text = storedText(record, row) + QString::fromUtf16(row.unit);
+    step.text = storedText(record, row) + unitText(row.unit);
     return step;
 }
 

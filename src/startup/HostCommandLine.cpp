@@ -1,5 +1,7 @@
 #include "startup/HostCommandLine.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace fw {
@@ -104,7 +106,8 @@ HostRequest parseHostArguments(const QStringList &arguments, const QString &xscr
 
 QString usageText()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "CommandLine",
         "Usage: finwicks [/s | /c]\n"
         "       finwicks --root | --window-id ID\n"
         "       finwicks --help\n"
@@ -121,7 +124,8 @@ QString usageText()
         "\n"
         "Any other command line ends at once. In a host's window the aquarium takes no input;\n"
         "SIGTERM, SIGINT and SIGHUP end it and save the fish.\n"
-        "Settings and fish: $XDG_CONFIG_HOME/finwicks/FINWICKS.INI (~/.config/finwicks/).\n");
+        "Settings and fish: $XDG_CONFIG_HOME/finwicks/FINWICKS.INI (~/.config/finwicks/).\n"
+        "Texts follow the user's language ($LANGUAGE, $LANG); LANGUAGE=en picks English.\n");
 }
 
 } // namespace fw

@@ -6,6 +6,8 @@
 #include "state/NameLists.h"
 #include "state/SettingsKeys.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <utility>
 
@@ -94,18 +96,22 @@ void exchangeFish(AppState &state, int a, int b)
 
 QString speciesDisplayText(QChar code)
 {
-    static const char16_t *const texts[] = {
-        u"ｴﾝｾﾞﾙﾌｨｯｼｭ", u"ｸﾞﾛｰﾗｲﾄﾃﾄﾗ", u"ﾈｵﾝﾃﾄﾗ    ", u"ｼﾙﾊﾞｰﾊﾁｪｯﾄ", u"ｱﾙｸｱｰﾄｽ(ｺﾘ", u"ｱﾙﾋﾞﾉ(ｺﾘ  ",
+    // Ten columns each, so the register's columns stay aligned.
+    static const char *const texts[] = {
+        QT_TRANSLATE_NOOP("Fish", "ｴﾝｾﾞﾙﾌｨｯｼｭ"), QT_TRANSLATE_NOOP("Fish", "ｸﾞﾛｰﾗｲﾄﾃﾄﾗ"),
+        QT_TRANSLATE_NOOP("Fish", "ﾈｵﾝﾃﾄﾗ    "), QT_TRANSLATE_NOOP("Fish", "ｼﾙﾊﾞｰﾊﾁｪｯﾄ"),
+        QT_TRANSLATE_NOOP("Fish", "ｱﾙｸｱｰﾄｽ(ｺﾘ"), QT_TRANSLATE_NOOP("Fish", "ｱﾙﾋﾞﾉ(ｺﾘ  "),
     };
     const char16_t c = code.unicode();
     if (c >= u'0' && c <= u'5')
-        return QString::fromUtf16(texts[c - u'0']);
-    return QStringLiteral("ﾌﾒｲ");
+        return QCoreApplication::translate("Fish", texts[c - u'0']);
+    return QCoreApplication::translate("Fish", "ﾌﾒｲ");
 }
 
 QString sexDisplayText(QChar code)
 {
-    return code == u'0' ? QStringLiteral("ﾒｽ") : QStringLiteral("ｵｽ");
+    return code == u'0' ? QCoreApplication::translate("Fish", "ﾒｽ")
+                        : QCoreApplication::translate("Fish", "ｵｽ");
 }
 
 int ageInDays(const Clock &clock, int birthDay)
@@ -178,7 +184,7 @@ bool AddFish(AppState &state, Random &random, const Clock &clock, ScreenSize scr
             // A caller's mistake: say so and add nothing rather than a
             // half-made fish.
             if (report)
-                report(QStringLiteral("規格外"));
+                report(QCoreApplication::translate("Fish", "規格外"));
             return false;
         }
         table.count += 1;

@@ -56,11 +56,13 @@ expected="/usr/bin/finwicks
 /usr/share/doc/finwicks/README.Debian
 /usr/share/doc/finwicks/changelog.Debian.gz
 /usr/share/doc/finwicks/copyright
+/usr/share/finwicks/translations/finwicks_en.qm
 /usr/share/icons/hicolor/128x128/apps/finwicks.png
 /usr/share/icons/hicolor/256x256/apps/finwicks.png
 /usr/share/icons/hicolor/48x48/apps/finwicks.png
 /usr/share/lintian/overrides/finwicks
 /usr/share/man/man1/finwicks.1.gz
+/usr/share/metainfo/example.finwicks.Finwicks.metainfo.xml
 /usr/share/xscreensaver/config/finwicks.xml"
 [[ "$files" == "$expected" ]] || fail "the package holds: $files"
 for file in $files; do
@@ -95,7 +97,7 @@ done
 [[ -x /usr/bin/finwicks ]] || fail "/usr/bin/finwicks is not executable"
 ! ldd /usr/bin/finwicks | grep -q 'not found' || fail "missing libraries: $(ldd /usr/bin/finwicks)"
 [[ "$(dpkg-query -W -f='${Depends}' finwicks)" == *fonts-noto-cjk* ]] || fail "no Depends on the fonts"
-[[ "$(dpkg-query -W -f='${Recommends}' finwicks)" == "qt6-wayland, xscreensaver | xfce4-screensaver" ]] ||
+[[ "$(dpkg-query -W -f='${Recommends}' finwicks)" == "qt6-translations-l10n, qt6-wayland, xscreensaver | xfce4-screensaver" ]] ||
     fail "Recommends: $(dpkg-query -W -f='${Recommends}' finwicks)"
 zcat /usr/share/man/man1/finwicks.1.gz | head -1 | grep -q '^\.TH FINWICKS 1' || fail "the man page is not finwicks(1)"
 [[ "$(man -w finwicks 2>/dev/null)" == /usr/share/man/man1/finwicks.1.gz ]] || fail "man does not find finwicks(1)"
@@ -105,6 +107,17 @@ grep -qx 'Exec=finwicks --root' /usr/share/applications/screensavers/finwicks.de
     fail "the Xfce entry does not start finwicks --root"
 grep -qx 'Exec=finwicks /c' /usr/share/applications/finwicks-config.desktop ||
     fail "the menu entry does not open the dialog"
+# The translation, the Japanese menu texts and the software centres' metainfo.
+grep -qx 'Name\[ja\]=Finwicks の設定' /usr/share/applications/finwicks-config.desktop ||
+    fail "the menu entry has no Japanese name"
+[[ "$(od -A n -N 16 -t x1 /usr/share/finwicks/translations/finwicks_en.qm | tr -d ' ')" == 3cb86418caef9c95cd211cbf60a1bddd ]] ||
+    fail "finwicks_en.qm is not a Qt translation"
+if command -v appstreamcli >/dev/null; then
+    appstreamcli validate --no-net /usr/share/metainfo/example.finwicks.Finwicks.metainfo.xml \
+        >"$WORK/appstream.log" 2>&1 || fail "the installed metainfo: $(cat "$WORK/appstream.log")"
+    [[ "$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' /usr/share/metainfo/example.finwicks.Finwicks.metainfo.xml | head -1)" == "$project_version" ]] ||
+        fail "the metainfo's release is not $project_version"
+fi
 for icon in /usr/share/icons/hicolor/*/apps/finwicks.png; do
     folder=$(basename "$(dirname "$(dirname "$icon")")")
     [[ "$(identify -format '%wx%h' "$icon")" == "$folder" ]] || fail "$icon is not $folder"

@@ -16,6 +16,7 @@
 
 #include <QBackingStore>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -80,12 +81,15 @@ frmAquarium::frmAquarium(AppState &state, Random &random, const Clock &clock,
     m_pictureScreenMask->hide();
 
     m_commandExit =
-        makeButton(this, QStringLiteral("EXIT"), QStringLiteral("スクリーンセーバーを終了します"));
+        makeButton(this, QCoreApplication::translate("frmAquarium", "EXIT"),
+                   QCoreApplication::translate("frmAquarium", "スクリーンセーバーを終了します"));
     m_commandConfig =
-        makeButton(this, QStringLiteral("Configration"), QStringLiteral("各種の設定を行います"));
+        makeButton(this, QCoreApplication::translate("frmAquarium", "Configration"),
+                   QCoreApplication::translate("frmAquarium", "各種の設定を行います"));
     m_commandAir = makeButton(
-        this, QStringLiteral("Air"),
-        QStringLiteral("泡の出る位置を指定します（時計をクリックすると時計から泡が出ます）"));
+        this, QCoreApplication::translate("frmAquarium", "Air"),
+        QCoreApplication::translate(
+            "frmAquarium", "泡の出る位置を指定します（時計をクリックすると時計から泡が出ます）"));
 
     // Over a surface that is a window of its own, only windows show.
     if (m_pictureScreen->paintsOnScreen()) {

@@ -3,6 +3,7 @@
 #include "dialogs/ui/AboutTankView.h"
 #include "platform/Fonts.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -80,11 +81,12 @@ frmAbout::frmAbout(const AppState &state, Random &random, QWidget *parent)
                 startingPlace(m_tetraRight.size()))
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About Screen Finwick"));
+    setWindowTitle(QCoreApplication::translate("frmAbout", "About Screen Finwick"));
     setModal(true);
     setFont(uiFont());
 
-    auto *title = new QLabel(QStringLiteral("Screen Finwick for Windows 95"), this);
+    auto *title =
+        new QLabel(QCoreApplication::translate("frmAbout", "Screen Finwick for Windows 95"), this);
     title->setObjectName(QStringLiteral("Label_title"));
     QFont titleFont = title->font();
     titleFont.setBold(true);
@@ -93,18 +95,22 @@ frmAbout::frmAbout(const AppState &state, Random &random, QWidget *parent)
     else
         titleFont.setPointSizeF(titleFont.pointSizeF() * 1.5);
     title->setFont(titleFont);
-    auto *version = new QLabel(QStringLiteral("Version ") + state.settings.version, this);
+    auto *version = new QLabel(
+        QCoreApplication::translate("frmAbout", "Version %1").arg(state.settings.version), this);
     version->setObjectName(QStringLiteral("Label_version"));
 
     m_tankView = new AboutTankView(this);
 
-    auto *notice = new QLabel(QStringLiteral("熱帯魚を飼育するスクリーンセーバー"), this);
+    auto *notice = new QLabel(
+        QCoreApplication::translate("frmAbout", "熱帯魚を飼育するスクリーンセーバー"), this);
     notice->setObjectName(QStringLiteral("Label_notice1"));
     auto *platform =
-        new QLabel(QStringLiteral("Linux デスクトップ版（C++ と Qt 6 で作り直したもの）"), this);
+        new QLabel(QCoreApplication::translate(
+                       "frmAbout", "Linux デスクトップ版（C++ と Qt 6 で作り直したもの）"),
+                   this);
     platform->setObjectName(QStringLiteral("Label_notice2"));
 
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    auto *ok = new QPushButton(QCoreApplication::translate("frmAbout", "OK"), this);
     ok->setObjectName(QStringLiteral("cb_ok"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

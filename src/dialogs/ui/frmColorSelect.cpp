@@ -7,6 +7,7 @@
 #include "platform/ui/OpenWindows.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -35,7 +36,7 @@ frmColorSelect::frmColorSelect(AppState &state, QWidget *parent) : QDialog(paren
 {
     setObjectName(QStringLiteral("frmColorSelect"));
     setWindowIdentity(this, objectName());
-    setWindowTitle(QStringLiteral("色の設定"));
+    setWindowTitle(QCoreApplication::translate("frmColorSelect", "色の設定"));
     setModal(true);
     setFont(uiFont());
     setFixedSize(480, 284);
@@ -45,7 +46,7 @@ frmColorSelect::frmColorSelect(AppState &state, QWidget *parent) : QDialog(paren
 
 void frmColorSelect::buildControls()
 {
-    caption(this, QStringLiteral("基本色"), {24, 10, 120, 18});
+    caption(this, QCoreApplication::translate("frmColorSelect", "基本色"), {24, 10, 120, 18});
     for (int box = 1; box <= StandardColourCount; ++box) {
         auto *colourBox = new ColourBox(this);
         colourBox->setObjectName(QStringLiteral("Picture%1").arg(box));
@@ -55,7 +56,7 @@ void frmColorSelect::buildControls()
         m_boxes[box - 1] = colourBox;
     }
 
-    caption(this, QStringLiteral("選択した色"), {290, 10, 170, 18});
+    caption(this, QCoreApplication::translate("frmColorSelect", "選択した色"), {290, 10, 170, 18});
     m_selectColor = new ColourBox(this);
     m_selectColor->setObjectName(QStringLiteral("pic_SelectColor"));
     m_selectColor->setGeometry(290, 32, 170, 57);
@@ -72,9 +73,12 @@ void frmColorSelect::buildControls()
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         return bar;
     };
-    m_scrollR = slider(QStringLiteral("赤:"), QStringLiteral("HScrollR"), 104, m_labelR);
-    m_scrollG = slider(QStringLiteral("緑:"), QStringLiteral("HScrollG"), 130, m_labelG);
-    m_scrollB = slider(QStringLiteral("青:"), QStringLiteral("HScrollB"), 156, m_labelB);
+    m_scrollR = slider(QCoreApplication::translate("frmColorSelect", "赤:"),
+                       QStringLiteral("HScrollR"), 104, m_labelR);
+    m_scrollG = slider(QCoreApplication::translate("frmColorSelect", "緑:"),
+                       QStringLiteral("HScrollG"), 130, m_labelG);
+    m_scrollB = slider(QCoreApplication::translate("frmColorSelect", "青:"),
+                       QStringLiteral("HScrollB"), 156, m_labelB);
     m_labelR->setObjectName(QStringLiteral("lb_R"));
     m_labelG->setObjectName(QStringLiteral("lb_G"));
     m_labelB->setObjectName(QStringLiteral("lb_B"));
@@ -86,21 +90,21 @@ void frmColorSelect::buildControls()
 
     // Mixing by hand is not offered; the box stays unchecked, so a click on a
     // standard colour always takes that colour.
-    m_colorSelect = new QCheckBox(QStringLiteral("色の作成"), this);
+    m_colorSelect = new QCheckBox(QCoreApplication::translate("frmColorSelect", "色の作成"), this);
     m_colorSelect->setObjectName(QStringLiteral("chk_ColorSelect"));
     m_colorSelect->setGeometry(290, 186, 170, 20);
     m_colorSelect->setEnabled(false);
 
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    auto *ok = new QPushButton(QCoreApplication::translate("frmColorSelect", "OK"), this);
     ok->setObjectName(QStringLiteral("cb_Ok"));
     ok->setGeometry(200, 240, 82, 26);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &frmColorSelect::cb_Ok_Click);
-    auto *cancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+    auto *cancel = new QPushButton(QCoreApplication::translate("frmColorSelect", "ｷｬﾝｾﾙ"), this);
     cancel->setObjectName(QStringLiteral("cb_Cansel"));
     cancel->setGeometry(290, 240, 82, 26);
     connect(cancel, &QPushButton::clicked, this, &frmColorSelect::cb_Cansel_Click);
-    auto *help = new QPushButton(QStringLiteral("ﾍﾙﾌﾟ(&H)"), this);
+    auto *help = new QPushButton(QCoreApplication::translate("frmColorSelect", "ﾍﾙﾌﾟ(&H)"), this);
     help->setObjectName(QStringLiteral("cb_Help"));
     help->setGeometry(380, 240, 82, 26);
     help->setEnabled(false);

@@ -8,6 +8,7 @@
 #include "platform/ui/OpenWindows.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
 #include <QLabel>
@@ -37,7 +38,7 @@ frmFileSelect::frmFileSelect(AppState &state, QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmFileSelect"));
     setWindowIdentity(this, objectName());
-    setWindowTitle(QStringLiteral("ファイル選択"));
+    setWindowTitle(QCoreApplication::translate("frmFileSelect", "ファイル選択"));
     setModal(true);
     setFont(uiFont());
     setFixedSize(520, 312);
@@ -51,7 +52,8 @@ void frmFileSelect::buildControls()
     m_fileName->setObjectName(QStringLiteral("txtFileName"));
     m_fileName->setGeometry(12, 30, 184, 24);
     m_fileName->installEventFilter(this);
-    caption(this, QStringLiteral("ファイル名(&N):"), {12, 8, 184, 20}, m_fileName);
+    caption(this, QCoreApplication::translate("frmFileSelect", "ファイル名(&N):"), {12, 8, 184, 20},
+            m_fileName);
 
     m_files = new QListWidget(this);
     m_files->setObjectName(QStringLiteral("filFile"));
@@ -70,7 +72,8 @@ void frmFileSelect::buildControls()
     m_types = new QComboBox(this);
     m_types->setObjectName(QStringLiteral("FilesSelect"));
     m_types->setGeometry(12, 274, 184, 26);
-    caption(this, QStringLiteral("ファイルの種類(&T):"), {12, 252, 184, 20}, m_types);
+    caption(this, QCoreApplication::translate("frmFileSelect", "ファイルの種類(&T):"),
+            {12, 252, 184, 20}, m_types);
 
     m_path = new QLabel(this);
     m_path->setObjectName(QStringLiteral("lblPath"));
@@ -79,7 +82,8 @@ void frmFileSelect::buildControls()
     m_dir = new DirectoryList(this);
     m_dir->setObjectName(QStringLiteral("dirDir"));
     m_dir->setGeometry(208, 58, 190, 186);
-    caption(this, QStringLiteral("ディレクトリ(&D):"), {208, 8, 190, 20}, m_dir);
+    caption(this, QCoreApplication::translate("frmFileSelect", "ディレクトリ(&D):"),
+            {208, 8, 190, 20}, m_dir);
     connect(m_dir, &DirectoryList::openRequested, this,
             [this](const QString &directory) { openDirectory(directory); });
     connect(m_dir, &DirectoryList::left, this, &frmFileSelect::dirDir_LostFocus);
@@ -87,21 +91,22 @@ void frmFileSelect::buildControls()
     m_drive = new QComboBox(this);
     m_drive->setObjectName(QStringLiteral("drvDrive"));
     m_drive->setGeometry(208, 274, 190, 26);
-    caption(this, QStringLiteral("ドライブ(&V):"), {208, 252, 190, 20}, m_drive);
+    caption(this, QCoreApplication::translate("frmFileSelect", "ドライブ(&V):"),
+            {208, 252, 190, 20}, m_drive);
     m_drives = mountedFileSystems();
     m_drive->addItems(m_drives);
     connect(m_drive, &QComboBox::activated, this, &frmFileSelect::drvDrive_Change);
 
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    auto *ok = new QPushButton(QCoreApplication::translate("frmFileSelect", "OK"), this);
     ok->setObjectName(QStringLiteral("cmdOk"));
     ok->setGeometry(414, 30, 94, 28);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &frmFileSelect::cmdOk_Click);
-    auto *cancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+    auto *cancel = new QPushButton(QCoreApplication::translate("frmFileSelect", "ｷｬﾝｾﾙ"), this);
     cancel->setObjectName(QStringLiteral("cmdCancel"));
     cancel->setGeometry(414, 64, 94, 28);
     connect(cancel, &QPushButton::clicked, this, &frmFileSelect::cmdCancel_Click);
-    auto *help = new QPushButton(QStringLiteral("ﾍﾙﾌﾟ(&H)"), this);
+    auto *help = new QPushButton(QCoreApplication::translate("frmFileSelect", "ﾍﾙﾌﾟ(&H)"), this);
     help->setObjectName(QStringLiteral("cb_Help"));
     help->setGeometry(414, 110, 94, 28);
     help->setEnabled(false);
@@ -144,7 +149,8 @@ bool frmFileSelect::openDirectory(const QString &directory)
     const DirectoryAccess access = checkDirectory(directory);
     if (!access.ok) {
         m_dir->highlight(currentDirectory());
-        showWarning(this, QStringLiteral("ドライブ名変更エラー"), access.error);
+        showWarning(this, QCoreApplication::translate("frmFileSelect", "ドライブ名変更エラー"),
+                    access.error);
         return false;
     }
     m_dir->setPath(directory);

@@ -2,6 +2,7 @@
 
 #include "platform/Fonts.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -54,14 +55,17 @@ MessageResult showMessage(QWidget *parent, const QString &title, const QString &
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
     if (buttons == MessageButtons::YesNo) {
-        QPushButton *yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
-        QPushButton *no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
+        QPushButton *yes = box.addButton(QCoreApplication::translate("MessageBox", "はい(&Y)"),
+                                         QMessageBox::YesRole);
+        QPushButton *no = box.addButton(QCoreApplication::translate("MessageBox", "いいえ(&N)"),
+                                        QMessageBox::NoRole);
         box.setDefaultButton(yes);
         box.setEscapeButton(no);
         box.exec();
         return box.clickedButton() == yes ? MessageResult::Yes : MessageResult::No;
     }
-    QPushButton *ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    QPushButton *ok =
+        box.addButton(QCoreApplication::translate("MessageBox", "OK"), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
     box.exec();

@@ -9,6 +9,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -58,42 +59,54 @@ EnvironmentTab::EnvironmentTab(AppState &state, QWidget *parent) : QWidget(paren
 QGroupBox *EnvironmentTab::buildEnvironment()
 {
     QGroupBox *box =
-        settingFrame(QStringLiteral("Frame_environment"), QStringLiteral("環境設定(&E)"), this);
+        settingFrame(QStringLiteral("Frame_environment"),
+                     QCoreApplication::translate("EnvironmentTab", "環境設定(&E)"), this);
     auto *grid = new QGridLayout(box);
     grid->setVerticalSpacing(4);
     grid->setColumnMinimumWidth(0, 16);
     int row = 0;
 
-    m_timeVisible = settingCheckBox(QStringLiteral("Check_timeVisible"),
-                                    QStringLiteral("現在の時刻を表示する"), box);
+    m_timeVisible =
+        settingCheckBox(QStringLiteral("Check_timeVisible"),
+                        QCoreApplication::translate("EnvironmentTab", "現在の時刻を表示する"), box);
     grid->addWidget(m_timeVisible, row++, 0, 1, 4);
     m_timeStyle = list(QStringLiteral("Combo_timeStyle"),
-                       {QStringLiteral("yyyy/mm/dd hh:nn:ss"), QStringLiteral("yyyy/mm/dd hh:nn"),
-                        QStringLiteral("yyyy/mm/dd"), QStringLiteral("yy/mm/dd hh:nn:ss"),
-                        QStringLiteral("yy/mm/dd hh:nn"), QStringLiteral("yy/mm/dd"),
-                        QStringLiteral("hh:nn:ss"), QStringLiteral("hh:nn")},
+                       {QCoreApplication::translate("EnvironmentTab", "yyyy/mm/dd hh:nn:ss"),
+                        QCoreApplication::translate("EnvironmentTab", "yyyy/mm/dd hh:nn"),
+                        QCoreApplication::translate("EnvironmentTab", "yyyy/mm/dd"),
+                        QCoreApplication::translate("EnvironmentTab", "yy/mm/dd hh:nn:ss"),
+                        QCoreApplication::translate("EnvironmentTab", "yy/mm/dd hh:nn"),
+                        QCoreApplication::translate("EnvironmentTab", "yy/mm/dd"),
+                        QCoreApplication::translate("EnvironmentTab", "hh:nn:ss"),
+                        QCoreApplication::translate("EnvironmentTab", "hh:nn")},
                        box);
-    grid->addWidget(rowCaption(QStringLiteral("表示形式"), box), row, 1);
+    grid->addWidget(rowCaption(QCoreApplication::translate("EnvironmentTab", "表示形式"), box), row,
+                    1);
     grid->addWidget(m_timeStyle, row++, 2, 1, 2);
     m_timePosition = list(QStringLiteral("Combo_timeposition"),
-                          {QStringLiteral("移動(下)"), QStringLiteral("中央(下)"),
-                           QStringLiteral("右下"), QStringLiteral("左下")},
+                          {QCoreApplication::translate("EnvironmentTab", "移動(下)"),
+                           QCoreApplication::translate("EnvironmentTab", "中央(下)"),
+                           QCoreApplication::translate("EnvironmentTab", "右下"),
+                           QCoreApplication::translate("EnvironmentTab", "左下")},
                           box);
-    grid->addWidget(rowCaption(QStringLiteral("表示位置"), box), row, 1);
+    grid->addWidget(rowCaption(QCoreApplication::translate("EnvironmentTab", "表示位置"), box), row,
+                    1);
     grid->addWidget(m_timePosition, row++, 2, 1, 2);
     connect(m_timeVisible, &QCheckBox::stateChanged, this,
             &EnvironmentTab::Check_timeVisible_Click);
 
-    grid->addWidget(
-        settingCheckBox(QStringLiteral("Check_NameVisible"), QStringLiteral("名前を表示"), box),
-        row++, 0, 1, 4);
+    grid->addWidget(settingCheckBox(QStringLiteral("Check_NameVisible"),
+                                    QCoreApplication::translate("EnvironmentTab", "名前を表示"),
+                                    box),
+                    row++, 0, 1, 4);
 
-    m_backScreenVisible = settingCheckBox(QStringLiteral("Check_BackScreenVisible"),
-                                          QStringLiteral("背景を表示"), box);
+    m_backScreenVisible =
+        settingCheckBox(QStringLiteral("Check_BackScreenVisible"),
+                        QCoreApplication::translate("EnvironmentTab", "背景を表示"), box);
     grid->addWidget(m_backScreenVisible, row++, 0, 1, 4);
     m_backPicture = new QLineEdit(box);
     m_backPicture->setObjectName(QStringLiteral("txb_BackPicture"));
-    m_backScreenSel = new QPushButton(QStringLiteral("参照"), box);
+    m_backScreenSel = new QPushButton(QCoreApplication::translate("EnvironmentTab", "参照"), box);
     m_backScreenSel->setObjectName(QStringLiteral("cb_BackScreenSel"));
     m_backScreenSel->setAutoDefault(false);
     grid->addWidget(m_backPicture, row, 1, 1, 2);
@@ -102,13 +115,15 @@ QGroupBox *EnvironmentTab::buildEnvironment()
             &EnvironmentTab::Check_BackScreenVisible_Click);
     connect(m_backScreenSel, &QPushButton::clicked, this, &EnvironmentTab::cb_BackScreenSel_Click);
 
-    m_screenClear = settingCheckBox(QStringLiteral("Check_screenclear"),
-                                    QStringLiteral("一定時間経過後背景を消す"), box);
+    m_screenClear = settingCheckBox(
+        QStringLiteral("Check_screenclear"),
+        QCoreApplication::translate("EnvironmentTab", "一定時間経過後背景を消す"), box);
     grid->addWidget(m_screenClear, row++, 0, 1, 4);
     auto *clearRow = new QGridLayout;
     clearRow->setColumnStretch(1, 1);
-    const ScrollRow clearTime = addScrollRow(clearRow, 0, rowCaption(QStringLiteral("時間"), box),
-                                             u"HScroll_screencleartime");
+    const ScrollRow clearTime = addScrollRow(
+        clearRow, 0, rowCaption(QCoreApplication::translate("EnvironmentTab", "時間"), box),
+        u"HScroll_screencleartime");
     m_screenClearTime = clearTime.bar;
     m_screenClearTimeLabel = clearTime.label;
     grid->addLayout(clearRow, row++, 1, 1, 3);
@@ -116,12 +131,12 @@ QGroupBox *EnvironmentTab::buildEnvironment()
             &EnvironmentTab::Check_screenclear_Click);
 
     auto *colours = new QHBoxLayout;
-    auto *foreSet = new QPushButton(QStringLiteral("前景色"), box);
+    auto *foreSet = new QPushButton(QCoreApplication::translate("EnvironmentTab", "前景色"), box);
     foreSet->setObjectName(QStringLiteral("cb_ForeColorSet"));
     foreSet->setAutoDefault(false);
     m_nameColour = new ColourBox(box);
     m_nameColour->setObjectName(QStringLiteral("pic_NameColor"));
-    auto *backSet = new QPushButton(QStringLiteral("背景色"), box);
+    auto *backSet = new QPushButton(QCoreApplication::translate("EnvironmentTab", "背景色"), box);
     backSet->setObjectName(QStringLiteral("cb_BackColorSet"));
     backSet->setAutoDefault(false);
     m_backColour = new ColourBox(box);
@@ -147,14 +162,16 @@ QGroupBox *EnvironmentTab::buildEnvironment()
 
 QGroupBox *EnvironmentTab::buildEndPattern()
 {
-    QGroupBox *box = settingFrame(QStringLiteral("Frame_endpattern"),
-                                  QStringLiteral("ｽｸﾘｰﾝｾｰﾊﾞｰの終了方法(&Q)"), this);
+    QGroupBox *box = settingFrame(
+        QStringLiteral("Frame_endpattern"),
+        QCoreApplication::translate("EnvironmentTab", "ｽｸﾘｰﾝｾｰﾊﾞｰの終了方法(&Q)"), this);
     auto *layout = new QVBoxLayout(box);
     layout->setSpacing(2);
     m_endPattern = new QButtonGroup(box);
-    const QStringList captions{QStringLiteral("通常のｽｸﾘｰﾝｾｰﾊﾞｰと同じ"),
-                               QStringLiteral("ﾏｳｽ操作を可能にする (1日1回)"),
-                               QStringLiteral("ﾏｳｽ操作を可能にする (毎回)")};
+    const QStringList captions{
+        QCoreApplication::translate("EnvironmentTab", "通常のｽｸﾘｰﾝｾｰﾊﾞｰと同じ"),
+        QCoreApplication::translate("EnvironmentTab", "ﾏｳｽ操作を可能にする (1日1回)"),
+        QCoreApplication::translate("EnvironmentTab", "ﾏｳｽ操作を可能にする (毎回)")};
     for (int option = 0; option < captions.size(); ++option) {
         auto *button = new QRadioButton(captions.at(option), box);
         button->setObjectName(QStringLiteral("Option_endpattern%1").arg(option));
@@ -166,19 +183,21 @@ QGroupBox *EnvironmentTab::buildEndPattern()
 
 QGroupBox *EnvironmentTab::buildFishMove()
 {
-    QGroupBox *box =
-        settingFrame(QStringLiteral("Frame_fishmove"), QStringLiteral("描画速度"), this);
+    QGroupBox *box = settingFrame(QStringLiteral("Frame_fishmove"),
+                                  QCoreApplication::translate("EnvironmentTab", "描画速度"), this);
     auto *grid = new QGridLayout(box);
     grid->setVerticalSpacing(0);
-    addScrollRow(grid, 0, rowCaption(QStringLiteral("ウェイト"), box), u"HScroll_fishspeed");
+    addScrollRow(grid, 0,
+                 rowCaption(QCoreApplication::translate("EnvironmentTab", "ウェイト"), box),
+                 u"HScroll_fishspeed");
     // The standard speed sits at the very left of the range.
-    auto *standard = new QLabel(QStringLiteral("▲標準"), box);
+    auto *standard = new QLabel(QCoreApplication::translate("EnvironmentTab", "▲標準"), box);
     grid->addWidget(standard, 1, 1);
     // The step width is fixed in this version.
     auto *width = new QScrollBar(Qt::Horizontal, box);
     width->setObjectName(QStringLiteral("HScroll_movewidth"));
     width->setEnabled(false);
-    grid->addWidget(rowCaption(QStringLiteral("移動幅"), box), 2, 0);
+    grid->addWidget(rowCaption(QCoreApplication::translate("EnvironmentTab", "移動幅"), box), 2, 0);
     grid->addWidget(width, 2, 1);
     grid->setColumnStretch(1, 1);
     return box;
@@ -188,19 +207,20 @@ QGroupBox *EnvironmentTab::buildSound()
 {
     // Sound is not offered in this version; the frame shows what is to come.
     QGroupBox *box =
-        settingFrame(QStringLiteral("Frame_sound"), QStringLiteral("サウンド(&S)"), this);
+        settingFrame(QStringLiteral("Frame_sound"),
+                     QCoreApplication::translate("EnvironmentTab", "サウンド(&S)"), this);
     auto *grid = new QGridLayout(box);
     grid->setVerticalSpacing(2);
     auto *file = new QLineEdit(box);
     file->setObjectName(QStringLiteral("Text_soundfile"));
     file->setEnabled(false);
-    auto *browse = new QPushButton(QStringLiteral("参照"), box);
+    auto *browse = new QPushButton(QCoreApplication::translate("EnvironmentTab", "参照"), box);
     browse->setObjectName(QStringLiteral("cb_SoundSel"));
     browse->setEnabled(false);
-    auto *effects = new QCheckBox(QStringLiteral("効果音"), box);
+    auto *effects = new QCheckBox(QCoreApplication::translate("EnvironmentTab", "効果音"), box);
     effects->setObjectName(QStringLiteral("Check_sound1"));
     effects->setEnabled(false);
-    auto *music = new QCheckBox(QStringLiteral("ＢＧＭ"), box);
+    auto *music = new QCheckBox(QCoreApplication::translate("EnvironmentTab", "ＢＧＭ"), box);
     music->setObjectName(QStringLiteral("Check_sound2"));
     music->setEnabled(false);
     grid->addWidget(effects, 0, 0);

@@ -4,6 +4,7 @@
 #include "setup/FishRegister.h"
 #include "setup/ui/FishShopMessages.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -16,15 +17,6 @@
 #include <QVBoxLayout>
 
 namespace fw {
-
-namespace {
-
-QLabel *fixedLabel(const char *text, QWidget *parent)
-{
-    return new QLabel(QString::fromUtf8(text), parent);
-}
-
-} // namespace
 
 FishRegisterTab::FishRegisterTab(AppState &state, Random &, const Clock &clock, ScreenSize,
                                  QWidget *parent)
@@ -50,7 +42,7 @@ FishRegisterTab::FishRegisterTab(AppState &state, Random &, const Clock &clock, 
 
 QGroupBox *FishRegisterTab::buildList()
 {
-    auto *frame = new QGroupBox(QStringLiteral("一覧"), this);
+    auto *frame = new QGroupBox(QCoreApplication::translate("FishRegister", "一覧"), this);
     frame->setObjectName(QStringLiteral("Frame_list"));
     const QFont cells = fixedPitchFont();
 
@@ -79,12 +71,12 @@ QGroupBox *FishRegisterTab::buildList()
 
 QGroupBox *FishRegisterTab::buildNameChange()
 {
-    auto *frame = new QGroupBox(QStringLiteral("名前の変更"), this);
+    auto *frame = new QGroupBox(QCoreApplication::translate("FishRegister", "名前の変更"), this);
     frame->setObjectName(QStringLiteral("Frame_namechange"));
 
     m_newName = new QLineEdit(frame);
     m_newName->setObjectName(QStringLiteral("Text_aftername"));
-    auto *change = new QPushButton(QStringLiteral("変更"), frame);
+    auto *change = new QPushButton(QCoreApplication::translate("FishRegister", "変更"), frame);
     change->setObjectName(QStringLiteral("cb_namechange_ok"));
     connect(change, &QPushButton::clicked, this, [this] { cb_namechange_ok_Click(); });
     m_newName->installEventFilter(this);
@@ -95,7 +87,8 @@ QGroupBox *FishRegisterTab::buildNameChange()
     // The box takes the column's whole width, so a name of ten cells shows
     // whole; the button sits under it.
     layout->addWidget(m_newName, 0, 0, 1, 2);
-    QLabel *hint = fixedLabel("全角５文字 半角10文字以内", frame);
+    QLabel *hint =
+        new QLabel(QCoreApplication::translate("FishRegister", "全角５文字 半角10文字以内"), frame);
     hint->setWordWrap(true);
     layout->addWidget(hint, 1, 0, 1, 2);
     layout->addWidget(change, 2, 1);
@@ -105,28 +98,31 @@ QGroupBox *FishRegisterTab::buildNameChange()
 
 QGroupBox *FishRegisterTab::buildDetail()
 {
-    auto *frame = new QGroupBox(QStringLiteral("管理"), this);
+    auto *frame = new QGroupBox(QCoreApplication::translate("FishRegister", "管理"), this);
     frame->setObjectName(QStringLiteral("Frame_detail"));
 
-    auto *release = new QPushButton(QStringLiteral("水槽から出す"), frame);
+    auto *release =
+        new QPushButton(QCoreApplication::translate("FishRegister", "水槽から出す"), frame);
     release->setObjectName(QStringLiteral("Command_out"));
     connect(release, &QPushButton::clicked, this, [this] { Command_out_Click(); });
     // Treatment and the family tree are not offered in this version.
-    auto *treat = new QPushButton(QStringLiteral("治療..."), frame);
+    auto *treat = new QPushButton(QCoreApplication::translate("FishRegister", "治療..."), frame);
     treat->setObjectName(QStringLiteral("Command_treat"));
-    auto *family = new QPushButton(QStringLiteral("家系図..."), frame);
+    auto *family = new QPushButton(QCoreApplication::translate("FishRegister", "家系図..."), frame);
     family->setObjectName(QStringLiteral("Command_family"));
     family->hide();
 
     auto *layout = new QGridLayout(frame);
     layout->setContentsMargins(8, 4, 8, 8);
     layout->setSpacing(4);
-    layout->addWidget(fixedLabel("親：", frame), 0, 0);
-    layout->addWidget(fixedLabel("不明", frame), 0, 1);
-    layout->addWidget(fixedLabel("病気：", frame), 1, 0);
-    layout->addWidget(fixedLabel("なし", frame), 1, 1);
-    layout->addWidget(fixedLabel("ペア：", frame), 2, 0);
-    layout->addWidget(fixedLabel("なし", frame), 2, 1);
+    layout->addWidget(new QLabel(QCoreApplication::translate("FishRegister", "親："), frame), 0, 0);
+    layout->addWidget(new QLabel(QCoreApplication::translate("FishRegister", "不明"), frame), 0, 1);
+    layout->addWidget(new QLabel(QCoreApplication::translate("FishRegister", "病気："), frame), 1,
+                      0);
+    layout->addWidget(new QLabel(QCoreApplication::translate("FishRegister", "なし"), frame), 1, 1);
+    layout->addWidget(new QLabel(QCoreApplication::translate("FishRegister", "ペア："), frame), 2,
+                      0);
+    layout->addWidget(new QLabel(QCoreApplication::translate("FishRegister", "なし"), frame), 2, 1);
     layout->addWidget(release, 3, 0, 1, 2);
     layout->addWidget(treat, 4, 0, 1, 2);
     layout->addWidget(family, 5, 0, 1, 2);

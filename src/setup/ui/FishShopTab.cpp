@@ -6,6 +6,7 @@
 #include "state/Fish.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -30,11 +31,6 @@ constexpr std::array<const char *, SpeciesCount> speciesSprites = {
 // Room for the largest sprite (the angelfish, 88 x 104) with a margin.
 constexpr QSize pictureSize(124, 116);
 
-QLabel *captionLabel(const char *text, QWidget *parent)
-{
-    return new QLabel(QString::fromUtf8(text), parent);
-}
-
 } // namespace
 
 FishShopTab::FishShopTab(AppState &state, Random &random, const Clock &clock, ScreenSize screen,
@@ -52,7 +48,7 @@ FishShopTab::FishShopTab(AppState &state, Random &random, const Clock &clock, Sc
 
 QGroupBox *FishShopTab::buildCatalog()
 {
-    auto *frame = new QGroupBox(QStringLiteral("カタログ"), this);
+    auto *frame = new QGroupBox(QCoreApplication::translate("FishShop", "カタログ"), this);
     frame->setObjectName(QStringLiteral("Frame_catalog"));
 
     m_species = new QComboBox(frame);
@@ -97,7 +93,7 @@ QGroupBox *FishShopTab::buildCatalog()
 
 QGroupBox *FishShopTab::buildCondition()
 {
-    auto *frame = new QGroupBox(QStringLiteral("条件"), this);
+    auto *frame = new QGroupBox(QCoreApplication::translate("FishShop", "条件"), this);
     frame->setObjectName(QStringLiteral("Frame_condition"));
 
     m_sex = new QComboBox(frame);
@@ -119,20 +115,20 @@ QGroupBox *FishShopTab::buildCondition()
     m_valueLabel = new QLabel(frame);
     m_valueLabel->setObjectName(QStringLiteral("Label_fishvalue"));
 
-    m_buy = new QPushButton(QStringLiteral("飼う"), frame);
+    m_buy = new QPushButton(QCoreApplication::translate("FishShop", "飼う"), frame);
     m_buy->setObjectName(QStringLiteral("Command_in"));
     connect(m_buy, &QPushButton::clicked, this, [this] { Command_in_Click(); });
 
     auto *choices = new QHBoxLayout;
-    choices->addWidget(captionLabel("性別", frame));
+    choices->addWidget(new QLabel(QCoreApplication::translate("FishShop", "性別"), frame));
     choices->addWidget(m_sex);
     choices->addSpacing(16);
-    choices->addWidget(captionLabel("成長度合い", frame));
+    choices->addWidget(new QLabel(QCoreApplication::translate("FishShop", "成長度合い"), frame));
     choices->addWidget(m_age);
     choices->addStretch(1);
 
     auto *counter = new QHBoxLayout;
-    counter->addWidget(captionLabel("数", frame));
+    counter->addWidget(new QLabel(QCoreApplication::translate("FishShop", "数"), frame));
     counter->addWidget(m_count, 1);
     counter->addWidget(m_countLabel);
     counter->addSpacing(12);

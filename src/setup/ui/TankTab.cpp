@@ -5,6 +5,7 @@
 #include "state/SettingsKeys.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -60,10 +61,13 @@ TankTab::TankTab(const Clock &clock, QWidget *parent) : QWidget(parent), m_clock
 QGroupBox *TankTab::buildFoodTimer()
 {
     QGroupBox *box =
-        settingFrame(QStringLiteral("Frame_foodtimer"), QStringLiteral("ﾌｰﾄﾞﾀｲﾏｰの設定(&F)"), this);
+        settingFrame(QStringLiteral("Frame_foodtimer"),
+                     QCoreApplication::translate("TankTab", "ﾌｰﾄﾞﾀｲﾏｰの設定(&F)"), this);
     QGridLayout *grid = frameGrid(box);
-    m_food1 = settingCheckBox(QStringLiteral("Check_food1"), QStringLiteral("１回目"), box);
-    m_food2 = settingCheckBox(QStringLiteral("Check_food2"), QStringLiteral("２回目"), box);
+    m_food1 = settingCheckBox(QStringLiteral("Check_food1"),
+                              QCoreApplication::translate("TankTab", "１回目"), box);
+    m_food2 = settingCheckBox(QStringLiteral("Check_food2"),
+                              QCoreApplication::translate("TankTab", "２回目"), box);
     const ScrollRow first = addScrollRow(grid, 0, m_food1, u"HScroll_food1");
     const ScrollRow second = addScrollRow(grid, 1, m_food2, u"HScroll_food2");
     m_food1Bar = first.bar;
@@ -77,18 +81,20 @@ QGroupBox *TankTab::buildFoodTimer()
 
 QGroupBox *TankTab::buildLight()
 {
-    QGroupBox *box =
-        settingFrame(QStringLiteral("Frame_light"), QStringLiteral("照明の設定(&L)"), this);
+    QGroupBox *box = settingFrame(QStringLiteral("Frame_light"),
+                                  QCoreApplication::translate("TankTab", "照明の設定(&L)"), this);
     QGridLayout *grid = frameGrid(box);
-    addScrollRow(grid, 0, rowCaption(QStringLiteral("点灯"), box), u"HScroll_lighton");
-    addScrollRow(grid, 1, rowCaption(QStringLiteral("消灯"), box), u"HScroll_lightoff");
+    addScrollRow(grid, 0, rowCaption(QCoreApplication::translate("TankTab", "点灯"), box),
+                 u"HScroll_lighton");
+    addScrollRow(grid, 1, rowCaption(QCoreApplication::translate("TankTab", "消灯"), box),
+                 u"HScroll_lightoff");
     return box;
 }
 
 QGroupBox *TankTab::buildTemperature()
 {
-    QGroupBox *box =
-        settingFrame(QStringLiteral("Frame_wtemp"), QStringLiteral("水温設定(&T)"), this);
+    QGroupBox *box = settingFrame(QStringLiteral("Frame_wtemp"),
+                                  QCoreApplication::translate("TankTab", "水温設定(&T)"), this);
     addScrollRow(frameGrid(box), 0, nullptr, u"HScroll_wtemp");
     return box;
 }
@@ -97,8 +103,8 @@ QGroupBox *TankTab::buildWaterQuality()
 {
     // The pH is shown but not regulated in this version: the bar moves and
     // nothing follows from it.
-    QGroupBox *box =
-        settingFrame(QStringLiteral("Frame_waterquality"), QStringLiteral("pH調整(&H)"), this);
+    QGroupBox *box = settingFrame(QStringLiteral("Frame_waterquality"),
+                                  QCoreApplication::translate("TankTab", "pH調整(&H)"), this);
     QGridLayout *grid = frameGrid(box);
     auto *bar = new QScrollBar(Qt::Horizontal, box);
     bar->setObjectName(QStringLiteral("HScroll_ph"));
@@ -115,27 +121,30 @@ QGroupBox *TankTab::buildWaterQuality()
 
 QGroupBox *TankTab::buildWaterChange()
 {
-    QGroupBox *box =
-        settingFrame(QStringLiteral("Frame_waterchange"), QStringLiteral("換水(&C)"), this);
+    QGroupBox *box = settingFrame(QStringLiteral("Frame_waterchange"),
+                                  QCoreApplication::translate("TankTab", "換水(&C)"), this);
     QGridLayout *grid = frameGrid(box);
-    addScrollRow(grid, 0, rowCaption(QStringLiteral("水量"), box), u"HScroll_wquantity");
-    m_autoChange = settingCheckBox(QStringLiteral("Check_wautochange"),
-                                   QStringLiteral("換水を定期的におこなう"), box);
+    addScrollRow(grid, 0, rowCaption(QCoreApplication::translate("TankTab", "水量"), box),
+                 u"HScroll_wquantity");
+    m_autoChange =
+        settingCheckBox(QStringLiteral("Check_wautochange"),
+                        QCoreApplication::translate("TankTab", "換水を定期的におこなう"), box);
     grid->addWidget(m_autoChange, 1, 0, 1, 3);
     const ScrollRow interval =
-        addScrollRow(grid, 2, rowCaption(QStringLiteral("間隔"), box), u"HScroll_wchangeinterval");
+        addScrollRow(grid, 2, rowCaption(QCoreApplication::translate("TankTab", "間隔"), box),
+                     u"HScroll_wchangeinterval");
     m_intervalBar = interval.bar;
     m_intervalLabel = interval.label;
     connect(m_autoChange, &QCheckBox::stateChanged, this, &TankTab::Check_wautochange_Click);
 
-    auto *change = new QPushButton(QStringLiteral("水換えの実行"), box);
+    auto *change = new QPushButton(QCoreApplication::translate("TankTab", "水換えの実行"), box);
     change->setObjectName(QStringLiteral("cb_waterchange"));
     change->setAutoDefault(false);
     connect(change, &QPushButton::clicked, this, &TankTab::cb_waterchange_Click);
     auto *last = new QHBoxLayout;
     last->addWidget(change);
     last->addStretch();
-    last->addWidget(new QLabel(QStringLiteral("前回換水日"), box));
+    last->addWidget(new QLabel(QCoreApplication::translate("TankTab", "前回換水日"), box));
     m_changeDate = new QLabel(box);
     m_changeDate->setObjectName(QStringLiteral("Label_wchangedate"));
     m_changeDate->setMinimumWidth(72);
@@ -148,21 +157,25 @@ QGroupBox *TankTab::buildWaterChange()
 QGroupBox *TankTab::buildBubble()
 {
     QGroupBox *box =
-        settingFrame(QStringLiteral("Frame_bubble"), QStringLiteral("エアレーション(&A)"), this);
+        settingFrame(QStringLiteral("Frame_bubble"),
+                     QCoreApplication::translate("TankTab", "エアレーション(&A)"), this);
     QGridLayout *grid = frameGrid(box);
-    grid->addWidget(
-        settingCheckBox(QStringLiteral("Check_bubble_view"), QStringLiteral("泡を表示する"), box),
-        0, 0, 1, 3);
+    grid->addWidget(settingCheckBox(QStringLiteral("Check_bubble_view"),
+                                    QCoreApplication::translate("TankTab", "泡を表示する"), box),
+                    0, 0, 1, 3);
     grid->addWidget(settingCheckBox(QStringLiteral("Check_bubble_dist"),
-                                    QStringLiteral("魚より奥に泡を表示"), box),
+                                    QCoreApplication::translate("TankTab", "魚より奥に泡を表示"),
+                                    box),
                     1, 0, 1, 3);
     grid->addWidget(settingCheckBox(QStringLiteral("Check_bubble_init_rand"),
-                                    QStringLiteral("画面全体に泡を出す"), box),
+                                    QCoreApplication::translate("TankTab", "画面全体に泡を出す"),
+                                    box),
                     2, 0, 1, 3);
-    addScrollRow(grid, 3, rowCaption(QStringLiteral("泡の数"), box), u"HScroll_bubble_count_max");
-    QLabel *limit = rowCaption(QStringLiteral("消失上限"), box);
+    addScrollRow(grid, 3, rowCaption(QCoreApplication::translate("TankTab", "泡の数"), box),
+                 u"HScroll_bubble_count_max");
+    QLabel *limit = rowCaption(QCoreApplication::translate("TankTab", "消失上限"), box);
     const ScrollRow limitRow = addScrollRow(grid, 4, limit, u"HScroll_bubble_limity");
-    const QString hint = QStringLiteral("0%で一番上まで表示");
+    const QString hint = QCoreApplication::translate("TankTab", "0%で一番上まで表示");
     for (QWidget *widget : {static_cast<QWidget *>(limit), static_cast<QWidget *>(limitRow.bar),
                             static_cast<QWidget *>(limitRow.label)})
         widget->setToolTip(hint);

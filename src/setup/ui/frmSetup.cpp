@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -118,7 +119,7 @@ frmSetup::frmSetup(AppState &state, Random &random, const Clock &clock, ScreenSi
 {
     setObjectName(QStringLiteral("frmSetup"));
     setWindowIdentity(this, objectName());
-    setWindowTitle(QStringLiteral("Screen Finwick Configration"));
+    setWindowTitle(QCoreApplication::translate("frmSetup", "Screen Finwick Configration"));
     setModal(true);
     setFont(uiFont());
     const QSize client = twipsToPixels(QRect(QPoint(), setupClientTwips())).size();
@@ -133,8 +134,10 @@ frmSetup::frmSetup(AppState &state, Random &random, const Clock &clock, ScreenSi
 
 void frmSetup::buildTabStrip()
 {
-    const QStringList captions{QStringLiteral("動作環境"), QStringLiteral("水槽管理"),
-                               QStringLiteral("魚の管理"), QStringLiteral("熱帯魚屋")};
+    const QStringList captions{QCoreApplication::translate("frmSetup", "動作環境"),
+                               QCoreApplication::translate("frmSetup", "水槽管理"),
+                               QCoreApplication::translate("frmSetup", "魚の管理"),
+                               QCoreApplication::translate("frmSetup", "熱帯魚屋")};
     const std::array<std::function<void()>, 4> clicks{
         [this] { label_tag1_Click(); }, [this] { label_tag2_Click(); },
         [this] { label_tag3_Click(); }, [this] { label_tag4_Click(); }};
@@ -164,24 +167,28 @@ void frmSetup::buildButtons()
     const int top = twipsToPixels(paneTwips().bottom()) + 10;
     const int height = 26;
     QPushButton *about =
-        button(QStringLiteral("cb_About"), QStringLiteral("ABOUT..."), {12, top, 90, height}, this);
-    QPushButton *help = button(QStringLiteral("Command9"), QStringLiteral("HELP＆README..."),
+        button(QStringLiteral("cb_About"), QCoreApplication::translate("frmSetup", "ABOUT..."),
+               {12, top, 90, height}, this);
+    QPushButton *help = button(QStringLiteral("Command9"),
+                               QCoreApplication::translate("frmSetup", "HELP＆README..."),
                                {108, top, 120, height}, this);
     help->setEnabled(false);
-    QPushButton *ok =
-        button(QStringLiteral("Ok"), QStringLiteral("OK"), {350, top, 86, height}, this);
+    QPushButton *ok = button(QStringLiteral("Ok"), QCoreApplication::translate("frmSetup", "OK"),
+                             {350, top, 86, height}, this);
     ok->setDefault(true);
     m_ok = ok;
     QPushButton *cancel =
-        button(QStringLiteral("Cancel"), QStringLiteral("ｷｬﾝｾﾙ"), {444, top, 86, height}, this);
+        button(QStringLiteral("Cancel"), QCoreApplication::translate("frmSetup", "ｷｬﾝｾﾙ"),
+               {444, top, 86, height}, this);
     connect(about, &QPushButton::clicked, this, &frmSetup::cb_About_Click);
     connect(ok, &QPushButton::clicked, this, &frmSetup::Ok_Click);
     connect(cancel, &QPushButton::clicked, this, &frmSetup::Cancel_Click);
 
     // Shortcuts of an earlier plan; they stay out of reach in this version.
-    const QStringList hidden[] = {{QStringLiteral("Command3"), QStringLiteral("魚の情報(&1)...")},
-                                  {QStringLiteral("Command4"), QStringLiteral("FISHSHOP(&2)...")},
-                                  {QStringLiteral("Command6"), QStringLiteral("DFAULT(&3)")}};
+    const QStringList hidden[] = {
+        {QStringLiteral("Command3"), QCoreApplication::translate("frmSetup", "魚の情報(&1)...")},
+        {QStringLiteral("Command4"), QStringLiteral("FISHSHOP(&2)...")},
+        {QStringLiteral("Command6"), QStringLiteral("DFAULT(&3)")}};
     for (const QStringList &names : hidden) {
         QPushButton *unused = button(names.at(0), names.at(1), {0, 0, 0, 0}, this);
         unused->setAutoDefault(false);
@@ -378,9 +385,9 @@ void frmSetup::saveFailed()
 {
     // The settings are kept in memory (the aquarium saves again when it
     // closes), but the user must know the file was not written.
-    showWarning(
-        this, QStringLiteral("エラーメッセージ"),
-        QStringLiteral("設定ファイルに書き込めませんでした。\n%1").arg(m_state.settingsPath));
+    showWarning(this, QCoreApplication::translate("frmSetup", "エラーメッセージ"),
+                QCoreApplication::translate("frmSetup", "設定ファイルに書き込めませんでした。\n%1")
+                    .arg(m_state.settingsPath));
 }
 
 void frmSetup::Cancel_Click()
@@ -396,7 +403,8 @@ void frmSetup::cb_About_Click()
 
 void frmSetup::Command4_Click()
 {
-    showInformation(this, QStringLiteral("作成中"), QStringLiteral("開店準備中"));
+    showInformation(this, QCoreApplication::translate("frmSetup", "作成中"),
+                    QCoreApplication::translate("frmSetup", "開店準備中"));
 }
 
 void frmSetup::done(int result)

@@ -8,10 +8,12 @@
 #include "startup/SignalWatcher.h"
 #include "startup/SingleInstance.h"
 #include "startup/StartupState.h"
+#include "startup/Translations.h"
 #include "startup/ui/HostWindow.h"
 #include "startup/ui/StartupContext.h"
 
 #include <QApplication>
+#include <QLocale>
 
 namespace fw {
 
@@ -21,6 +23,13 @@ int runApplication(int argc, char **argv)
     // program without a display, a file or a lock.
     const QString commandLine = commandLineFrom(argc, argv);
     const HostRequest host = hostRequestFrom(argc, argv);
+    if (host.mode == HostMode::Help) {
+        // The help is shown in the user's language too; no display needed.
+        QCoreApplication core(argc, argv);
+        Translations translations;
+        translations.install(QLocale().uiLanguages(), QCoreApplication::applicationDirPath());
+        return *answerBeforeStart(host);
+    }
     if (const std::optional<int> status = answerBeforeStart(host))
         return *status;
     const StartMode mode = host.hosted() ? StartMode::Aquarium : startModeFor(commandLine);
@@ -38,6 +47,8 @@ int runApplication(int argc, char **argv)
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("finwicks"));
+    Translations translations;
+    translations.install(QLocale().uiLanguages(), QApplication::applicationDirPath());
     SignalWatcher signalWatcher;
     OverrideCursorKeeper cursorKeeper;
     std::unique_ptr<HostWindow> hostWindow;

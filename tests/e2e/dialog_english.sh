@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# The configuration dialog in English writes what the Japanese one writes:
+# from the same settings file, the same clicks (buy a fish, rename one, check
+# the second feeding) under an English and under the C locale leave the same
+# file, apart from what is drawn at random for the bought fish and the save's
+# time. The bought fish's name comes from the Japanese name pool either way.
+# Usage: dialog_english.sh <finwicks binary>
+DIALOG_DISPLAY=118
+source "$(dirname "$0")/dialog_lib.sh"
+
+english=(env LANGUAGE= LC_ALL= LC_MESSAGES= LANG=en_US.UTF-8)
+japanese=(env LANGUAGE= LC_ALL= LC_MESSAGES= LANG=C)
+
+# open_in LOCALE...: the dialog started under that environment.
+open_in() {
+    "$@" "$program" /c >>"$work/app.log" 2>&1 &
+    app_pid=$!
+    dialog=$(timeout 30 xdotool search --sync --onlyvisible --name '^Screen Finwick Configration$' |
+        head -n 1 || true)
+    [[ -n $dialog ]] || fail "the configuration dialog did not open under $*"
+    sleep 0.8
+}
+
+# The same clicks as the Japanese dialog's end-to-end tests use: the layout
+# does not change with the language.
+edit_and_confirm() {
+    click 450 20 # the fish shop
+    click 301 314 # one more on the count
+    click 466 298 # buy
+    click 300 20 # the register: the first fish is selected
+    click 450 86 # the name box
+    xdotool key --window "$dialog" ctrl+a
+    xdotool type --window "$dialog" --delay 50 Nemo
+    sleep 0.3
+    click 467 155 # change
+    tank_tab
+    click 41 101 # the second feeding
+    import -window root "$work/$1.png"
+    ok
+    wait_closed
+}
+
+# The file as text, with the save's time and the random parts of the last
+# (bought) fish masked; its species, and the name's first mark, stay.
+comparable() {
+    local last
+    last=$(iconv -f CP932 -t UTF-8 "$1" | tr -d '\r' | grep -cE '^f[0-9]{2}=')
+    iconv -f CP932 -t UTF-8 "$1" | tr -d '\r' | sed -E "s/^time=.*/time=<now>/;
+        s/^(f$(printf %02d "$last")=.)(.).{9}.*/\1\2<random>/"
+}
+
+# The first start writes the first-run file; both runs start from it.
+open_in "${japanese[@]}"
+cancel
+wait_closed
+[[ -s $settings ]] || fail "no settings file"
+cp "$settings" "$work/start.ini"
+fish_before=$(grep -cE '^f[0-9]{2}=' "$settings")
+
+open_in "${english[@]}"
+edit_and_confirm english
+cp "$settings" "$work/english.ini"
+
+cp "$work/start.ini" "$settings"
+open_in "${japanese[@]}"
+edit_and_confirm japanese
+cp "$settings" "$work/japanese.ini"
+
+for run in english japanese; do
+    iconv -f CP932 -t UTF-8 "$work/$run.ini" >/dev/null || fail "the $run file is not CP932"
+    [[ $(grep -cE '^f[0-9]{2}=' "$work/$run.ini") -eq $((fish_before + 1)) ]] ||
+        fail "the $run dialog did not add one fish"
+    names=$(iconv -f CP932 -t UTF-8 "$work/$run.ini" | tr -d '\r' | grep -E '^f[0-9]{2}=' |
+        cut -d= -f2- | cut -c2-11)
+    [[ $(grep -c '^Nemo      $' <<<"$names") -eq 1 ]] || fail "the $run dialog did not rename"
+    # Generated names are "*" and a Japanese given name of the pool.
+    new=$(tail -n 1 <<<"$names")
+    [[ $new == \** && $new == *[^\ -~]* ]] || fail "the $run fish is named \"$new\", not from the pool"
+done
+[[ $(iconv -f CP932 -t UTF-8 "$work/english.ini" | sed -n 's/^food2=//p' | tr -d '\r') == 1 ]] ||
+    fail "the English dialog did not store the second feeding"
+! iconv -f CP932 -t UTF-8 "$work/english.ini" | grep -qiE 'angelfish|female|male|tetra' ||
+    fail "an English text reached the settings file"
+diff <(comparable "$work/japanese.ini") <(comparable "$work/english.ini") >"$work/diff.txt" ||
+    fail "the English dialog wrote another file: $(cat "$work/diff.txt")"
+# And the English dialog did look different from the Japanese one.
+difference=$(compare -metric AE "$work/english.png" "$work/japanese.png" null: 2>&1 || true)
+[[ ${difference%% *} -gt 1000 ]] || fail "the English dialog looks like the Japanese one ($difference)"
+echo "PASS: the English dialog wrote what the Japanese one writes"

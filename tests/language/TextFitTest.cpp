@@ -1,0 +1,257 @@
+#include "InstalledTranslation.h"
+
+#include "aquarium/BackgroundPreparation.h"
+#include "dialogs/ui/AboutBox.h"
+#include "dialogs/ui/frmColorSelect.h"
+#include "dialogs/ui/frmFileSelect.h"
+#include "platform/Fonts.h"
+#include "platform/Random.h"
+#include "setup/FishRegister.h"
+#include "setup/ui/frmSetup.h"
+#include "state/AppState.h"
+#include "state/SettingsKeys.h"
+#include "support/FixedClock.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOption>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+
+#include <gtest/gtest.h>
+
+namespace fw {
+namespace {
+
+// The text as drawn: a single "&" marks the mnemonic and takes no room.
+QString drawnText(const QString &text)
+{
+    QString drawn;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'&' && i + 1 < text.size())
+            ++i;
+        drawn += text[i];
+    }
+    return drawn;
+}
+
+int widestLine(const QFontMetrics &metrics, const QString &text)
+{
+    int widest = 0;
+    for (const QString &line : drawnText(text).split(u'\n'))
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    return widest;
+}
+
+QString describe(const QWidget *widget, const QString &text, int needed, int room)
+{
+    return QStringLiteral("%1 \"%2\": needs %3 px, has %4")
+        .arg(widget->objectName().isEmpty() ? QString::fromLatin1(widget->metaObject()->className())
+                                            : widget->objectName(),
+             text)
+        .arg(needed)
+        .arg(room);
+}
+
+// Every text of the shown controls of `window` that its control cannot hold
+// in full, measured with the control's own font and its style's margins.
+QStringList misfits(QWidget *window)
+{
+    QStringList found;
+    const auto check = [&found](const QWidget *widget, const QString &text, int needed, int room) {
+        if (needed > room)
+            found << describe(widget, text, needed, room);
+    };
+    for (QWidget *widget : window->findChildren<QWidget *>()) {
+        if (!widget->isVisibleTo(window))
+            continue;
+        const QFontMetrics metrics(widget->font());
+        QStyle *style = widget->style();
+        if (auto *label = qobject_cast<QLabel *>(widget)) {
+            if (label->text().isEmpty())
+                continue;
+            const QRect room = label->contentsRect().adjusted(label->margin(), label->margin(),
+                                                              -label->margin(), -label->margin());
+            if (label->wordWrap()) {
+                check(label, label->text(), label->heightForWidth(label->width()), label->height());
+                continue;
+            }
+            check(label, label->text(), widestLine(metrics, label->text()), room.width());
+            const int lines = int(label->text().count(u'\n')) + 1;
+            check(label, label->text(), lines * metrics.height(), room.height());
+        } else if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
+            if (button->text().isEmpty())
+                continue;
+            QStyleOptionButton option;
+            option.initFrom(button);
+            option.text = button->text();
+            const QStyle::SubElement contents =
+                qobject_cast<QCheckBox *>(button)      ? QStyle::SE_CheckBoxContents
+                : qobject_cast<QRadioButton *>(button) ? QStyle::SE_RadioButtonContents
+                                                       : QStyle::SE_PushButtonContents;
+            const QRect room = style->subElementRect(contents, &option, button);
+            check(button, button->text(), widestLine(metrics, button->text()), room.width());
+        } else if (auto *box = qobject_cast<QGroupBox *>(widget)) {
+            QStyleOptionGroupBox option;
+            option.initFrom(box);
+            option.text = box->title();
+            option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+            option.textAlignment = box->alignment();
+            const QRect title =
+                style->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
+            check(box, box->title(), title.right() + 1, box->width());
+        } else if (auto *combo = qobject_cast<QComboBox *>(widget);
+                   combo && combo->objectName() != u"drvDrive") { // drives are the machine's
+            QStyleOptionComboBox option;
+            option.initFrom(combo);
+            option.editable = false;
+            const QRect room = style->subControlRect(QStyle::CC_ComboBox, &option,
+                                                     QStyle::SC_ComboBoxEditField, combo);
+            for (int i = 0; i < combo->count(); ++i)
+                check(combo, combo->itemText(i), metrics.horizontalAdvance(combo->itemText(i)),
+                      room.width());
+        }
+    }
+    return found;
+}
+
+class TextFit : public ::testing::TestWithParam<QString>
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.isValid());
+        state.settingsPath = folder.filePath(QStringLiteral("FINWICKS.INI"));
+        for (const SettingKey &key : settingKeys())
+            assignSetting(state.settings, key, firstRunValue(key, clock, {1024, 768}));
+    }
+
+    QTemporaryDir folder;
+    test::FixedClock clock;
+    SeededRandom random{7};
+    AppState state;
+    test::InstalledTranslation translation{GetParam()};
+};
+
+TEST_P(TextFit, EveryTabOfTheConfigurationDialogHoldsItsTexts)
+{
+    frmSetup dialog(state, random, clock, ScreenSize{1024, 768}, nullptr);
+    dialog.show();
+    for (int tab = 1; tab <= 4; ++tab) {
+        dialog.ShowTab(tab);
+        QApplication::processEvents();
+        EXPECT_EQ(misfits(&dialog).join(u'\n').toStdString(), "") << "tab " << tab;
+    }
+    // The shop's species list and catalogue show every species in full.
+    dialog.ShowTab(4);
+    auto *species = dialog.findChild<QListWidget *>();
+    auto *catalogue = dialog.findChild<QPlainTextEdit *>();
+    ASSERT_NE(species, nullptr);
+    ASSERT_NE(catalogue, nullptr);
+    const QFontMetrics metrics(species->font());
+    for (int row = 0; row < species->count(); ++row) {
+        species->setCurrentRow(row);
+        QApplication::processEvents();
+        const QString name = species->item(row)->text();
+        EXPECT_LE(metrics.horizontalAdvance(name) + 2 * species->frameWidth(),
+                  species->viewport()->width())
+            << name.toStdString();
+        EXPECT_FALSE(catalogue->verticalScrollBar()->isVisible()) << name.toStdString();
+    }
+}
+
+TEST_P(TextFit, TheChoosersAndTheAboutBoxHoldTheirTexts)
+{
+    frmSetup caller(state, random, clock, ScreenSize{1024, 768}, nullptr);
+    caller.show();
+    state.handOff.colorCaller = QStringLiteral("frmSetup");
+    state.handOff.colorTarget = QStringLiteral("pic_NameColor");
+    frmColorSelect colours(state);
+    colours.show();
+    QApplication::processEvents();
+    EXPECT_EQ(misfits(&colours).join(u'\n').toStdString(), "");
+
+    frmFileSelect files(state);
+    files.show();
+    QApplication::processEvents();
+    EXPECT_EQ(misfits(&files).join(u'\n').toStdString(), "");
+
+    frmAbout about(state, random);
+    about.show();
+    QApplication::processEvents();
+    EXPECT_EQ(misfits(&about).join(u'\n').toStdString(), "");
+}
+
+// A message box grows with its text but wraps lines longer than about 500
+// pixels; every line of every message stays shorter, so each box looks as
+// the Japanese one does.
+TEST_P(TextFit, MessagesKeepTheirLinesUnwrapped)
+{
+    QStringList messages{emptyTankMessage(),     lastFishMessage(),
+                         refusalTitle(),         nameErrorTitle(),
+                         releaseTitle(),         releaseQuestion(QStringLiteral("ﾌｨﾝｳｨｯｸ")),
+                         pictureTooSmallTitle(), pictureTooSmallText()};
+    for (NameCheck check :
+         {NameCheck::Missing, NameCheck::TooLong, NameCheck::Duplicate, NameCheck::Unencodable}) {
+        const NameError error = nameErrorText(check);
+        messages << error.problem << error.advice;
+    }
+    const QFontMetrics metrics(uiFont());
+    for (const QString &message : messages) {
+        EXPECT_FALSE(message.isEmpty());
+        EXPECT_LE(widestLine(metrics, message), 500) << message.toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, TextFit, ::testing::ValuesIn(test::shownLanguages()),
+                         [](const auto &info) { return info.param.toStdString(); });
+
+// Each translation keeps the placeholders and the line count of its source,
+// so no value is lost and no box grows a line.
+TEST(TranslationFiles, KeepPlaceholdersAndLines)
+{
+    for (const QString &language : test::shownLanguages().mid(1)) {
+        QFile file(
+            QStringLiteral(FINWICKS_SOURCE_DIR "/translations/finwicks_%1.ts").arg(language));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << language.toStdString();
+        QXmlStreamReader xml(&file);
+        QString source;
+        int messages = 0;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            if (xml.name() == u"source") {
+                source = xml.readElementText();
+            } else if (xml.name() == u"translation") {
+                const QString translation = xml.readElementText();
+                ++messages;
+                static const QRegularExpression placeholder(QStringLiteral("%\\d"));
+                QStringList wanted, given;
+                for (const auto &m : placeholder.globalMatch(source))
+                    wanted << m.captured();
+                for (const auto &m : placeholder.globalMatch(translation))
+                    given << m.captured();
+                wanted.sort();
+                given.sort();
+                EXPECT_EQ(wanted, given) << source.toStdString();
+                EXPECT_EQ(source.count(u'\n'), translation.count(u'\n')) << source.toStdString();
+            }
+        }
+        EXPECT_FALSE(xml.hasError()) << xml.lineNumber() << ": " << xml.errorString().toStdString();
+        EXPECT_GT(messages, 200);
+    }
+}
+
+} // namespace
+} // namespace fw
