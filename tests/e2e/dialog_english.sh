@@ -40,18 +40,18 @@ edit_and_confirm() {
     wait_closed
 }
 
-# The file as text, with the save's time and the random parts of the last
-# (bought) fish masked; its species, and the name's first mark, stay.
-comparable() {
-    local last
-    last=$(iconv -f CP932 -t UTF-8 "$1" | tr -d '\r' | grep -cE '^f[0-9]{2}=')
-    iconv -f CP932 -t UTF-8 "$1" | tr -d '\r' | sed -E "s/^time=.*/time=<now>/;
-        s/^(f$(printf %02d "$last")=.)(.).{9}.*/\1\2<random>/"
+# The file as text without its fish and with the save's time masked.
+settings_lines() {
+    iconv -f CP932 -t UTF-8 "$1" | tr -d '\r' | grep -vE '^f[0-9]{2}=' | sed 's/^time=.*/time=<now>/'
 }
+# The fish records without their keys (the dialog keeps species together,
+# so a bought fish moves the later ones up), sorted.
+fish_of() { iconv -f CP932 -t UTF-8 "$1" | tr -d '\r' | sed -nE 's/^f[0-9]{2}=//p' | sort; }
 
-# The first start writes the first-run file; both runs start from it.
+# The first start makes the first-run tank and OK saves it whole; both runs
+# start from that file.
 open_in "${japanese[@]}"
-cancel
+ok
 wait_closed
 [[ -s $settings ]] || fail "no settings file"
 cp "$settings" "$work/start.ini"
@@ -81,8 +81,22 @@ done
     fail "the English dialog did not store the second feeding"
 ! iconv -f CP932 -t UTF-8 "$work/english.ini" | grep -qiE 'angelfish|female|male|tetra' ||
     fail "an English text reached the settings file"
-diff <(comparable "$work/japanese.ini") <(comparable "$work/english.ini") >"$work/diff.txt" ||
-    fail "the English dialog wrote another file: $(cat "$work/diff.txt")"
+diff <(settings_lines "$work/japanese.ini") <(settings_lines "$work/english.ini") >"$work/diff.txt" ||
+    fail "the English dialog wrote other settings: $(cat "$work/diff.txt")"
+# The fish: the same kept and renamed ones; the bought one differs only in
+# what is drawn at random (name, birth day, sex, place), not in its species.
+fish_of "$work/start.ini" >"$work/start.fish"
+for run in english japanese; do
+    fish_of "$work/$run.ini" | comm -13 "$work/start.fish" - >"$work/$run.new"
+    fish_of "$work/$run.ini" | comm -12 "$work/start.fish" - >"$work/$run.kept"
+    [[ $(wc -l <"$work/$run.new") -eq 2 ]] || fail "the $run dialog changed other fish: $(cat "$work/$run.new")"
+done
+cmp -s "$work/english.kept" "$work/japanese.kept" || fail "the dialogs kept different fish"
+nemo=$(grep '^.Nemo      ' "$work/japanese.new")
+[[ -n $nemo ]] && grep -qxF "$nemo" "$work/english.new" || fail "the renamed fish differs"
+[[ $(grep -v '^.Nemo      ' "$work/english.new" | cut -c1) == 0 &&
+    $(grep -v '^.Nemo      ' "$work/japanese.new" | cut -c1) == 0 ]] ||
+    fail "the bought fish are not both angelfish"
 # And the English dialog did look different from the Japanese one.
 difference=$(compare -metric AE "$work/english.png" "$work/japanese.png" null: 2>&1 || true)
 [[ ${difference%% *} -gt 1000 ]] || fail "the English dialog looks like the Japanese one ($difference)"

@@ -9,7 +9,8 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 
 for file in bin/finwicks share/xscreensaver/config/finwicks.xml \
     share/applications/screensavers/finwicks.desktop share/applications/finwicks-config.desktop \
-    share/man/man1/finwicks.1 share/icons/hicolor/48x48/apps/finwicks.png; do
+    share/man/man1/finwicks.1 share/icons/hicolor/48x48/apps/finwicks.png \
+    share/finwicks/translations/finwicks_en.qm share/metainfo/example.finwicks.Finwicks.metainfo.xml; do
     [[ -s "$prefix/$file" ]] || fail "not installed: $file"
 done
 [[ -x "$prefix/bin/finwicks" ]] || fail "the program is not executable"
