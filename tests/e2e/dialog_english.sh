@@ -11,16 +11,6 @@ source "$(dirname "$0")/dialog_lib.sh"
 english=(env LANGUAGE= LC_ALL= LC_MESSAGES= LANG=en_US.UTF-8)
 japanese=(env LANGUAGE= LC_ALL= LC_MESSAGES= LANG=C)
 
-# open_in LOCALE...: the dialog started under that environment.
-open_in() {
-    "$@" "$program" /c >>"$work/app.log" 2>&1 &
-    app_pid=$!
-    dialog=$(timeout 30 xdotool search --sync --onlyvisible --name '^Screen Finwick Configration$' |
-        head -n 1 || true)
-    [[ -n $dialog ]] || fail "the configuration dialog did not open under $*"
-    sleep 0.8
-}
-
 # The same clicks as the Japanese dialog's end-to-end tests use: the layout
 # does not change with the language.
 edit_and_confirm() {
@@ -50,19 +40,19 @@ fish_of() { iconv -f CP932 -t UTF-8 "$1" | tr -d '\r' | sed -nE 's/^f[0-9]{2}=//
 
 # The first start makes the first-run tank and OK saves it whole; both runs
 # start from that file.
-open_in "${japanese[@]}"
+open_dialog "${japanese[@]}"
 ok
 wait_closed
 [[ -s $settings ]] || fail "no settings file"
 cp "$settings" "$work/start.ini"
 fish_before=$(grep -cE '^f[0-9]{2}=' "$settings")
 
-open_in "${english[@]}"
+open_dialog "${english[@]}"
 edit_and_confirm english
 cp "$settings" "$work/english.ini"
 
 cp "$work/start.ini" "$settings"
-open_in "${japanese[@]}"
+open_dialog "${japanese[@]}"
 edit_and_confirm japanese
 cp "$settings" "$work/japanese.ini"
 

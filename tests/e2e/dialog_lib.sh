@@ -17,8 +17,10 @@ value() { # key: its value in the settings file
 e2e_start_x "$DIALOG_DISPLAY"
 
 dialog=
+# open_dialog [COMMAND...]: the dialog, started through COMMAND (such as an
+# env with a locale) when given.
 open_dialog() {
-    "$program" /c >>"$work/app.log" 2>&1 &
+    "$@" "$program" /c >>"$work/app.log" 2>&1 &
     app_pid=$!
     dialog=$(timeout 30 xdotool search --sync --onlyvisible --name '^Screen Finwick Configration$' |
         head -n 1 || true)
