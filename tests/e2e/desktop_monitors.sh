@@ -73,4 +73,22 @@ ground=$(share_of "$left_over" "$GROUND")
 ((ground > 98000 && ground < 100000)) || fail "the remaining monitor is $ground/100000 ground"
 end_aquarium
 saved_today || fail "not saved after the primary monitor went"
+# Monitors at scales 1 and 1.5, the tank moved to the second and back: the
+# device pixels it needed there are given back (as many frame segments as
+# before).
+frame_segments() { grep -c 'memfd:finwicks-frame' "/proc/$APP_PID/maps" || true; }
+xrandr --output DUMMY0 --primary
+write_ini backcolor=$GROUND_SETTING
+QT_SCREEN_SCALE_FACTORS="1;1.5" start_aquarium
+before=$(frame_segments)
+((before > 0)) || fail "no frames in shared memory"
+xrandr --output DUMMY1 --primary
+sleep 1.5
+xrandr --output DUMMY0 --primary
+sleep 1.5
+after=$(frame_segments)
+((after == before)) || fail "$before frame segments at the start, $after after the move and back"
+check_both_monitors monitors-scales-back
+end_aquarium
+saved_today || fail "not saved after the moves"
 echo "PASS"

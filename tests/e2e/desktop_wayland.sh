@@ -101,6 +101,12 @@ EOF
         [[ -n $SWAYSOCK ]] && break
         sleep 0.1
     done
+    # The socket is there before sway answers on it; a busy machine shows.
+    for i in $(seq 100); do
+        as_user swaymsg -t get_version >/dev/null 2>&1 && break
+        kill -0 "$SWAY_PID" 2>/dev/null || fail "sway ended: $(tail -5 "$WORK/sway.log")"
+        sleep 0.1
+    done
     user_command
     "${USER_COMMAND[@]}" wtype -s 3600000 &
     SESSION_PIDS+=($!)

@@ -190,6 +190,8 @@ bool X11Presenter::Segment::attachSystemV()
 
 X11Presenter::Segment::~Segment()
 {
+    if (!address)
+        return; // never attached
     // Requests already sent that read the segment are served from the
     // server's own attachment, so ours can go at once.
     if (qGuiApp && applicationConnection() == connection) {
