@@ -66,7 +66,9 @@ LoadedPicture loadPicture(const QString &path, QSize within)
         return {};
     QSize declared;
     if (reader.supportsOption(QImageIOHandler::Size)) {
-        declared = reader.size();
+        // A bitmap stored top-down reports a negative height.
+        const QSize reported = reader.size();
+        declared = QSize(qAbs(reported.width()), qAbs(reported.height()));
         if (!sizeAcceptable(declared))
             return {};
         if (!within.isEmpty() && !topLeftPart(declared, within).size().isEmpty())

@@ -103,7 +103,7 @@ bool replaceFile(const QString &path, QByteArrayView bytes, QString *error,
             *error = QStringLiteral("%1 is read-only").arg(target);
         return false;
     }
-    QFile temporary(target + QStringLiteral(".saving"));
+    QFile temporary(temporaryFileFor(path));
     if (!temporary.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         if (error)
             *error = QStringLiteral("cannot create %1: %2")
@@ -127,6 +127,22 @@ bool replaceFile(const QString &path, QByteArrayView bytes, QString *error,
                     QStringLiteral("cannot replace %1 with %2").arg(target, temporary.fileName()));
     syncFolder(target);
     return true;
+}
+
+QString temporaryFileFor(const QString &path)
+{
+    return linkTarget(path) + QStringLiteral(".saving");
+}
+
+bool removeLeftoverTemporary(const QString &path, const QDateTime &savesSince)
+{
+    if (path.isEmpty())
+        return false;
+    const QFileInfo leftover(temporaryFileFor(path));
+    // A link or folder of that name is nothing a save of ours made.
+    if (leftover.isSymLink() || !leftover.isFile() || leftover.lastModified() >= savesSince)
+        return false;
+    return QFile::remove(leftover.filePath());
 }
 
 } // namespace fw

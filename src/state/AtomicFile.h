@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArrayView>
+#include <QDateTime>
 #include <QString>
 
 #include <functional>
@@ -30,5 +31,15 @@ struct FileReplaceSteps
 // temporary file is removed, `error` says why, and the result is false.
 bool replaceFile(const QString &path, QByteArrayView bytes, QString *error = nullptr,
                  const FileReplaceSteps &steps = {});
+
+// The temporary file replaceFile() writes for `path` (beside the file a link
+// points to).
+QString temporaryFileFor(const QString &path);
+
+// Removes the temporary file of `path` that a save killed half-way left
+// behind, when it was last written before `savesSince` (from when on every
+// save is the caller's own, as the one instance that may save). A newer one
+// may be another save under way and is kept. True when one was removed.
+bool removeLeftoverTemporary(const QString &path, const QDateTime &savesSince);
 
 } // namespace fw

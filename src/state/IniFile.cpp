@@ -7,6 +7,8 @@
 
 #include <algorithm>
 
+#include <sys/stat.h>
+
 namespace fw {
 
 namespace {
@@ -118,23 +120,91 @@ IniFile IniFile::parse(QByteArrayView bytes, const IniSelection &selection)
     return file;
 }
 
-std::optional<IniFile> IniFile::load(const QString &path, const IniSelection &selection)
+namespace {
+
+// What tells one state of an open file from another.
+struct FileStamp
+{
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = -1;
+    timespec modified = {};
+
+    bool operator==(const FileStamp &other) const
+    {
+        return device == other.device && inode == other.inode && size == other.size &&
+               modified.tv_sec == other.modified.tv_sec &&
+               modified.tv_nsec == other.modified.tv_nsec;
+    }
+};
+
+std::optional<FileStamp> stampOf(int fd)
+{
+    struct stat info = {};
+    if (::fstat(fd, &info) != 0)
+        return std::nullopt;
+    return FileStamp{info.st_dev, info.st_ino, info.st_size, info.st_mtim};
+}
+
+// One pass from the start to the end of the file, however long it is now.
+std::optional<QByteArray> readToEnd(QFile &file, qint64 expected,
+                                    const std::function<void()> &betweenReads)
+{
+    constexpr qint64 Piece = 64 * 1024;
+    if (!file.seek(0))
+        return std::nullopt;
+    QByteArray bytes;
+    // The size said is a hint only: the file may change as it is read.
+    bytes.reserve(std::min<qint64>(expected, qint64(64) * 1024 * 1024) + Piece);
+    for (;;) {
+        const qsizetype done = bytes.size();
+        bytes.resize(done + Piece);
+        const qint64 got = file.read(bytes.data() + done, Piece);
+        if (got < 0)
+            return std::nullopt;
+        bytes.resize(done + got);
+        if (got == 0)
+            return bytes;
+        if (betweenReads)
+            betweenReads();
+    }
+}
+
+} // namespace
+
+std::optional<QByteArray> readWholeFile(const QString &path,
+                                        const std::function<void()> &betweenReads)
 {
     if (!QFileInfo(path).isFile())
         return std::nullopt;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return std::nullopt;
-    if (file.size() == 0)
-        return IniFile();
-    // Mapped rather than read, so that a file of any size is parsed in one
-    // pass without a copy of it in memory.
-    if (const uchar *mapped = file.map(0, file.size()))
-        return parse(QByteArrayView(mapped, file.size()), selection);
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    // Read into memory rather than mapped: another program truncating a
+    // mapped file kills the reader with SIGBUS. A file that changed while it
+    // was read is read again, so a rewrite in place is seen whole.
+    constexpr int Tries = 5;
+    std::optional<QByteArray> bytes;
+    for (int attempt = 0; attempt < Tries; ++attempt) {
+        const std::optional<FileStamp> before = stampOf(file.handle());
+        if (!before)
+            return std::nullopt;
+        bytes = readToEnd(file, before->size, betweenReads);
+        const std::optional<FileStamp> after = stampOf(file.handle());
+        if (!bytes || !after)
+            return std::nullopt;
+        if (*before == *after && after->size == off_t(bytes->size()))
+            break;
+    }
+    return bytes;
+}
+
+std::optional<IniFile> IniFile::load(const QString &path, const IniSelection &selection)
+{
+    const std::optional<QByteArray> bytes = readWholeFile(path);
+    if (!bytes)
         return std::nullopt;
-    return parse(bytes, selection);
+    return parse(*bytes, selection);
 }
 
 IniFile::Section *IniFile::sectionForAppending(QStringView header, const IniSelection &selection)

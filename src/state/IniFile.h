@@ -36,8 +36,8 @@ public:
 
     // From the bytes of a file in the code page; CRLF, LF and CR line ends.
     static IniFile parse(QByteArrayView bytes, const IniSelection &selection = {});
-    // The whole file, however large; empty when the path is not a readable
-    // regular file or reading fails.
+    // The whole file, however large, as readWholeFile() reads it; empty when
+    // the path is not a readable regular file or reading fails.
     static std::optional<IniFile> load(const QString &path, const IniSelection &selection = {});
 
     std::optional<QString> value(QStringView section, QStringView key) const;
@@ -66,6 +66,14 @@ private:
     std::vector<Section> m_sections;
     QHash<QString, qsizetype> m_byFoldedSection;
 };
+
+// The bytes of the regular file at `path` as they stood at one moment: read
+// whole into memory, and read again when the file changed meanwhile (another
+// program rewrote or truncated it). Empty when it is no readable regular
+// file. `betweenReads` runs after each piece read (tests change the file
+// there).
+std::optional<QByteArray> readWholeFile(const QString &path,
+                                        const std::function<void()> &betweenReads = {});
 
 // Builds a file the way the profile writer lays it out: "[section]" lines
 // and "key=value" lines, CRLF after each, in the code page. A value with

@@ -77,6 +77,78 @@ bool writeBmp(const QString &path, const QImage &picture)
     return picture.save(path, "BMP");
 }
 
+const QRgb TopDownColours[4] = {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255),
+                                qRgb(255, 255, 255)};
+
+bool writeTopDownBmp(const QString &path, int width, int height, int bits)
+{
+    const int paletteSize = bits <= 8 ? (bits == 1 ? 2 : 4) : 0;
+    const int stride = ((width * bits + 31) / 32) * 4;
+    const int offset = 14 + 40 + paletteSize * 4;
+    QByteArray out("BM");
+    const auto put32 = [&out](quint32 v) {
+        for (int i = 0; i < 4; ++i)
+            out.append(char((v >> (8 * i)) & 0xff));
+    };
+    put32(quint32(offset + stride * height));
+    put32(0);
+    put32(quint32(offset));
+    put32(40);
+    put32(quint32(width));
+    put32(quint32(-height)); // top-down
+    putWord(out, 1);
+    putWord(out, bits);
+    put32(0); // no compression
+    put32(quint32(stride * height));
+    put32(2835);
+    put32(2835);
+    put32(quint32(paletteSize));
+    put32(0);
+    for (int i = 0; i < paletteSize; ++i) {
+        const QRgb colour = TopDownColours[bits == 1 ? i * 2 : i];
+        out.append(char(qBlue(colour)));
+        out.append(char(qGreen(colour)));
+        out.append(char(qRed(colour)));
+        out.append(char(0));
+    }
+    for (int y = 0; y < height; ++y) { // the first row stored is the top one
+        QByteArray row(stride, '\0');
+        for (int x = 0; x < width; ++x) {
+            const int quadrant = quadrantOf(x, y, width, height);
+            const QRgb colour = TopDownColours[quadrant];
+            switch (bits) {
+            case 1:
+                if (quadrant >= 2)
+                    row[x / 8] = char(row[x / 8] | (0x80 >> (x % 8)));
+                break;
+            case 4:
+                row[x / 2] = char(row[x / 2] | (quadrant << (x % 2 ? 0 : 4)));
+                break;
+            case 8:
+                row[x] = char(quadrant);
+                break;
+            case 16: {
+                const int v = ((qRed(colour) >> 3) << 10) | ((qGreen(colour) >> 3) << 5) |
+                              (qBlue(colour) >> 3);
+                row[2 * x] = char(v & 0xff);
+                row[2 * x + 1] = char(v >> 8);
+                break;
+            }
+            default: {
+                const int size = bits / 8;
+                row[size * x] = char(qBlue(colour));
+                row[size * x + 1] = char(qGreen(colour));
+                row[size * x + 2] = char(qRed(colour));
+                break;
+            }
+            }
+        }
+        out += row;
+    }
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(out) == out.size();
+}
+
 bool writeJpeg(const QString &path, const QImage &picture)
 {
     return picture.save(path, "JPEG", 100);

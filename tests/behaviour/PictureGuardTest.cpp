@@ -122,5 +122,45 @@ TEST_F(PictureGuard, ABitmapIsDecodedWholeAndBrokenHeadersAreRefused)
     }
 }
 
+TEST_F(PictureGuard, ABitmapStoredTopDownIsShownRightSideUpAtEveryDepth)
+{
+    const int w = 640;
+    const int h = 480;
+    for (int bits : {1, 4, 8, 16, 24, 32}) {
+        SCOPED_TRACE(bits);
+        const QString path = file("top-down.bmp");
+        ASSERT_TRUE(writeTopDownBmp(path, w, h, bits));
+        const std::optional<DecodingCost> cost = costOf("top-down.bmp", PictureKind::Bmp);
+        ASSERT_TRUE(cost.has_value());
+        EXPECT_EQ(cost->size, QSize(w, h));
+        EXPECT_LE(cost->bytes, MaxDecodingBytes);
+
+        const LoadedPicture picture = loadPicture(path, Screen);
+        ASSERT_FALSE(picture.isNull());
+        EXPECT_EQ(picture.size, QSize(w, h));
+        // At 16 bits a channel keeps its top five bits.
+        const QRgb kept = bits == 16 ? 0xfff8f8f8u : 0xffffffffu;
+        const auto at = [&](int x, int y) { return picture.image.pixel(x, y) | 0xff000000u; };
+        const int top = 0;
+        const int bottom = h - 1;
+        if (bits == 1) {
+            EXPECT_EQ(at(0, top), TopDownColours[0] & kept);
+            EXPECT_EQ(at(w - 1, top), TopDownColours[0] & kept);
+            EXPECT_EQ(at(0, bottom), TopDownColours[2] & kept);
+            continue;
+        }
+        EXPECT_EQ(at(0, top), TopDownColours[0] & kept);
+        EXPECT_EQ(at(w - 1, top), TopDownColours[1] & kept);
+        EXPECT_EQ(at(0, bottom), TopDownColours[2] & kept);
+        EXPECT_EQ(at(w - 1, bottom), TopDownColours[3] & kept);
+        // Only the top-left part a screen shows is kept, the right way up.
+        const LoadedPicture part = loadPicture(path, QSize(400, 300));
+        ASSERT_FALSE(part.isNull());
+        EXPECT_EQ(part.image.size(), QSize(400, 300));
+        EXPECT_EQ(part.image.pixel(0, 0) | 0xff000000u, TopDownColours[0] & kept);
+        EXPECT_EQ(part.image.pixel(399, 299) | 0xff000000u, TopDownColours[3] & kept);
+    }
+}
+
 } // namespace
 } // namespace fw::test

@@ -31,3 +31,72 @@ check_quarters() {
 
 # The settings file was saved today.
 saved_today() { [[ $(ini_value date) == "$(date +%Y/%m/%d)" ]]; }
+
+# Xorg on the script's display with outputs DUMMY0 and DUMMY1 side by side,
+# 1920 x 1080 each; the X server is ended by the common clean-up. Arguments
+# replace "-nolisten tcp" (as "-listen tcp" does); XORG_EXTRA_CONFIG is added
+# to the configuration.
+start_two_monitors() {
+    local listen=(-nolisten tcp)
+    (($#)) && listen=("$@")
+    cat >"$WORK/xorg.conf" <<'EOF'
+Section "Device"
+    Identifier "dummy"
+    Driver "dummy"
+    VideoRam 256000
+EndSection
+Section "Monitor"
+    Identifier "monitor"
+    HorizSync 5.0-1000.0
+    VertRefresh 5.0-200.0
+EndSection
+Section "Screen"
+    Identifier "screen"
+    Device "dummy"
+    Monitor "monitor"
+    DefaultDepth 24
+    SubSection "Display"
+        Depth 24
+        Virtual 3840 1080
+    EndSubSection
+EndSection
+Section "ServerFlags"
+    Option "AutoAddDevices" "false"
+    Option "DontVTSwitch" "true"
+EndSection
+EOF
+    echo "${XORG_EXTRA_CONFIG:-}" >>"$WORK/xorg.conf"
+    Xorg ":$DISPLAY_NUMBER" -config "$WORK/xorg.conf" -noreset "${listen[@]}" -ac -novtswitch \
+        -sharevts \
+        -logfile "$WORK/xorg.log" >"$WORK/xorg.out" 2>&1 &
+    E2E_XVFB_PID=$!
+    local i
+    for i in $(seq 100); do
+        xdpyinfo >/dev/null 2>&1 && break
+        kill -0 "$E2E_XVFB_PID" 2>/dev/null || fail "Xorg did not start: $(tail -5 "$WORK/xorg.out")"
+        sleep 0.1
+    done
+    xrandr --newmode fw1080 173.00 1920 2048 2248 2576 1080 1083 1088 1120 -hsync +vsync
+    xrandr --addmode DUMMY0 fw1080
+    xrandr --addmode DUMMY1 fw1080
+    xrandr --output DUMMY0 --mode fw1080 --pos 0x0 --primary \
+        --output DUMMY1 --mode fw1080 --pos 1920x0
+    [[ $(xrandr --listmonitors | head -1) == "Monitors: 2" ]] ||
+        fail "no two monitors: $(xrandr --listmonitors)"
+}
+
+# Both halves of the screen are the tank: ground but for the same fish.
+check_both_monitors() {
+    local file
+    file=$(shot "$1")
+    convert "$file" -crop 1920x1080+0+0 +repage "$WORK/left.png"
+    convert "$file" -crop 1920x1080+1920+0 +repage "$WORK/right.png"
+    local left right
+    left=$(share_of "$WORK/left.png" "$GROUND")
+    right=$(share_of "$WORK/right.png" "$GROUND")
+    ((left > 98000 && left < 100000)) || fail "$1: the first monitor is $left/100000 ground"
+    ((right > 98000 && right < 100000)) || fail "$1: the second monitor is $right/100000 ground"
+    local d=$((left - right))
+    ((d < 0)) && d=$((-d))
+    ((d < 100)) || fail "$1: the monitors show different tanks ($left and $right)"
+}

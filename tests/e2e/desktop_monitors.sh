@@ -12,69 +12,6 @@ FISH=$(
     fish_record 4 Nemo 200 1 400 940
 )
 
-# Xorg on the script's display with outputs DUMMY0 and DUMMY1 side by side,
-# 1920 x 1080 each; the X server is ended by the common clean-up.
-start_two_monitors() {
-    cat >"$WORK/xorg.conf" <<'EOF'
-Section "Device"
-    Identifier "dummy"
-    Driver "dummy"
-    VideoRam 256000
-EndSection
-Section "Monitor"
-    Identifier "monitor"
-    HorizSync 5.0-1000.0
-    VertRefresh 5.0-200.0
-EndSection
-Section "Screen"
-    Identifier "screen"
-    Device "dummy"
-    Monitor "monitor"
-    DefaultDepth 24
-    SubSection "Display"
-        Depth 24
-        Virtual 3840 1080
-    EndSubSection
-EndSection
-Section "ServerFlags"
-    Option "AutoAddDevices" "false"
-    Option "DontVTSwitch" "true"
-EndSection
-EOF
-    Xorg "$DISPLAY" -config "$WORK/xorg.conf" -noreset -nolisten tcp -novtswitch -sharevts \
-        -logfile "$WORK/xorg.log" >"$WORK/xorg.out" 2>&1 &
-    E2E_XVFB_PID=$!
-    local i
-    for i in $(seq 100); do
-        xdpyinfo >/dev/null 2>&1 && break
-        kill -0 "$E2E_XVFB_PID" 2>/dev/null || fail "Xorg did not start: $(tail -5 "$WORK/xorg.out")"
-        sleep 0.1
-    done
-    xrandr --newmode fw1080 173.00 1920 2048 2248 2576 1080 1083 1088 1120 -hsync +vsync
-    xrandr --addmode DUMMY0 fw1080
-    xrandr --addmode DUMMY1 fw1080
-    xrandr --output DUMMY0 --mode fw1080 --pos 0x0 --primary \
-        --output DUMMY1 --mode fw1080 --pos 1920x0
-    [[ $(xrandr --listmonitors | head -1) == "Monitors: 2" ]] ||
-        fail "no two monitors: $(xrandr --listmonitors)"
-}
-
-# Both halves of the screen are the tank: ground but for the same fish.
-check_both_monitors() {
-    local file
-    file=$(shot "$1")
-    convert "$file" -crop 1920x1080+0+0 +repage "$WORK/left.png"
-    convert "$file" -crop 1920x1080+1920+0 +repage "$WORK/right.png"
-    local left right
-    left=$(share_of "$WORK/left.png" "$GROUND")
-    right=$(share_of "$WORK/right.png" "$GROUND")
-    ((left > 98000 && left < 100000)) || fail "$1: the first monitor is $left/100000 ground"
-    ((right > 98000 && right < 100000)) || fail "$1: the second monitor is $right/100000 ground"
-    local d=$((left - right))
-    ((d < 0)) && d=$((-d))
-    ((d < 100)) || fail "$1: the monitors show different tanks ($left and $right)"
-}
-
 wait_ended() {
     local i
     for i in $(seq 100); do
@@ -136,4 +73,22 @@ ground=$(share_of "$left_over" "$GROUND")
 ((ground > 98000 && ground < 100000)) || fail "the remaining monitor is $ground/100000 ground"
 end_aquarium
 saved_today || fail "not saved after the primary monitor went"
+# Monitors at scales 1 and 1.5, the tank moved to the second and back: the
+# device pixels it needed there are given back (as many frame segments as
+# before).
+frame_segments() { grep -c 'memfd:finwicks-frame' "/proc/$APP_PID/maps" || true; }
+xrandr --output DUMMY0 --primary
+write_ini backcolor=$GROUND_SETTING
+QT_SCREEN_SCALE_FACTORS="1;1.5" start_aquarium
+before=$(frame_segments)
+((before > 0)) || fail "no frames in shared memory"
+xrandr --output DUMMY1 --primary
+sleep 1.5
+xrandr --output DUMMY0 --primary
+sleep 1.5
+after=$(frame_segments)
+((after == before)) || fail "$before frame segments at the start, $after after the move and back"
+check_both_monitors monitors-scales-back
+end_aquarium
+saved_today || fail "not saved after the moves"
 echo "PASS"

@@ -27,22 +27,46 @@ if [[ $(id -u) -eq 0 ]]; then
 fi
 WAYLAND_DISPLAY=
 SWAYSOCK=
+# The command line that runs a program as the session's user. setpriv
+# replaces itself with the program, so $! of a background start is the
+# program's own pid, and only what this script started is ever stopped.
+user_command() {
+    USER_COMMAND=()
+    [[ $(id -u) -eq 0 ]] && USER_COMMAND=(setpriv --reuid="$WL_USER" --regid="$(id -g "$WL_USER")"
+        --clear-groups --)
+    USER_COMMAND+=(env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME="$WORK"
+        XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" XDG_CONFIG_HOME="$XDG_CONFIG_HOME"
+        WAYLAND_DISPLAY="$WAYLAND_DISPLAY" SWAYSOCK="$SWAYSOCK" ASAN_OPTIONS="${ASAN_OPTIONS:-}")
+}
 as_user() {
-    local run=()
-    [[ $(id -u) -eq 0 ]] && run=(runuser -u "$WL_USER" --)
-    "${run[@]}" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME="$WORK" \
-        XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" XDG_CONFIG_HOME="$XDG_CONFIG_HOME" \
-        WAYLAND_DISPLAY="$WAYLAND_DISPLAY" SWAYSOCK="$SWAYSOCK" ASAN_OPTIONS="${ASAN_OPTIONS:-}" "$@"
+    user_command
+    "${USER_COMMAND[@]}" "$@"
+}
+SWAY_PID=
+SESSION_PIDS=()
+APP_PID=
+
+# stop_pids PID...: ends these processes of ours and waits for them.
+stop_pids() {
+    local pid
+    for pid in "$@"; do
+        kill -TERM "$pid" 2>/dev/null || true
+    done
+    for pid in "$@"; do
+        local i
+        for i in $(seq 50); do
+            kill -0 "$pid" 2>/dev/null || break
+            sleep 0.1
+        done
+        kill -KILL "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
 }
 
-# Everything the session's user runs ends with the script.
+# Everything the script started as the session's user ends with it.
 cleanup() {
     exec 7>&-
-    if [[ $(id -u) -eq 0 ]]; then
-        pkill -KILL -u "$WL_USER" 2>/dev/null || true
-    else
-        pkill -KILL -f "sway -c $WORK/sway.conf" 2>/dev/null || true
-    fi
+    stop_pids ${APP_PID:+"$APP_PID"} "${SESSION_PIDS[@]}" ${SWAY_PID:+"$SWAY_PID"}
     e2e_cleanup
 }
 trap cleanup EXIT
@@ -59,8 +83,10 @@ default_border none
 xwayland disable
 EOF
     chmod 644 "$WORK/sway.conf"
-    as_user env WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 \
+    user_command
+    "${USER_COMMAND[@]}" WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 \
         sway -c "$WORK/sway.conf" -D noscanout >"$WORK/sway.log" 2>&1 &
+    SWAY_PID=$!
     # sway names its socket itself; the runtime folder is this script's own.
     local i socket
     for i in $(seq 100); do
@@ -75,12 +101,22 @@ EOF
         [[ -n $SWAYSOCK ]] && break
         sleep 0.1
     done
-    as_user wtype -s 3600000 &
+    # The socket is there before sway answers on it; a busy machine shows.
+    for i in $(seq 100); do
+        as_user swaymsg -t get_version >/dev/null 2>&1 && break
+        kill -0 "$SWAY_PID" 2>/dev/null || fail "sway ended: $(tail -5 "$WORK/sway.log")"
+        sleep 0.1
+    done
+    user_command
+    "${USER_COMMAND[@]}" wtype -s 3600000 &
+    SESSION_PIDS+=($!)
     rm -f "$WORK/pointer.in"
     mkfifo "$WORK/pointer.in"
     chmod 666 "$WORK/pointer.in"
-    as_user "$POINTER_TOOL" $((1920 * scale)) $((1080 * scale)) <"$WORK/pointer.in" \
-        >"$WORK/pointer.out" 2>&1 &
+    user_command
+    "${USER_COMMAND[@]}" "$POINTER_TOOL" $((1920 * scale)) $((1080 * scale)) \
+        <"$WORK/pointer.in" >"$WORK/pointer.out" 2>&1 &
+    SESSION_PIDS+=($!)
     exec 7>"$WORK/pointer.in"
     for i in $(seq 50); do
         grep -q ready "$WORK/pointer.out" && return 0
@@ -92,12 +128,10 @@ EOF
 stop_sway() {
     exec 7>&-
     [[ -n $WAYLAND_DISPLAY ]] || return 0
-    as_user pkill -x sway || true
-    local i
-    for i in $(seq 50); do
-        [[ -e $XDG_RUNTIME_DIR/$WAYLAND_DISPLAY ]] || break
-        sleep 0.1
-    done
+    stop_pids ${APP_PID:+"$APP_PID"} "${SESSION_PIDS[@]}" "$SWAY_PID"
+    APP_PID=
+    SESSION_PIDS=()
+    SWAY_PID=
     rm -f "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY.lock"
     WAYLAND_DISPLAY=
 }
@@ -107,7 +141,16 @@ pointer() {
     sleep 0.3
 }
 
-program_pid() { pgrep -u "$WL_USER" -f "^$FINWICKS /s" | head -1; }
+# The program's pid while it runs; empty once it has ended (and been waited for).
+program_pid() {
+    [[ -n $APP_PID ]] || return 0
+    if kill -0 "$APP_PID" 2>/dev/null && [[ $(awk '{print $3}' "/proc/$APP_PID/stat") != Z ]]; then
+        echo "$APP_PID"
+    else
+        wait "$APP_PID" 2>/dev/null || true
+        APP_PID=
+    fi
+}
 
 # The settings file, owned by the session's user (one it cannot write it
 # would rightly not replace).
@@ -118,7 +161,9 @@ reset_ini() {
 
 start_wayland_aquarium() {
     reset_ini "$@"
-    as_user env QT_QPA_PLATFORM=wayland "$FINWICKS" /s >"$WORK/app.log" 2>&1 &
+    user_command
+    "${USER_COMMAND[@]}" QT_QPA_PLATFORM=wayland "$FINWICKS" /s >"$WORK/app.log" 2>&1 &
+    APP_PID=$!
     local i
     for i in $(seq 100); do
         [[ -n $(program_pid) ]] && as_user swaymsg -t get_tree 2>/dev/null | grep -q '"pid"' &&

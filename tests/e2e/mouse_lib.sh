@@ -78,9 +78,12 @@ CASE
     } | sed 's/$/\r/' >"$INI"
 }
 
-# Starts the screen saver and waits until its window shows.
+# Starts the screen saver and waits until its window shows. APP_WRAPPER, a
+# command that ends by running its arguments in its own place (unshare), may
+# run it.
+APP_WRAPPER=()
 start_aquarium() {
-    "$FINWICKS" /s >"$WORK/app.log" 2>&1 &
+    "${APP_WRAPPER[@]}" "$FINWICKS" /s >"$WORK/app.log" 2>&1 &
     APP_PID=$!
     local i
     for i in $(seq 100); do

@@ -206,3 +206,55 @@ TEST(IniFile, ASelectionKeepsOnlyTheChosenSectionsAndKeys)
     EXPECT_FALSE(file.hasSection(u"drop"));
     EXPECT_EQ(asked, 5); // every key line, the duplicate K1 too
 }
+
+TEST(IniFile, AFileRewrittenOrTruncatedWhileItIsReadIsReadAsItNowStands)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("FINWICKS.INI");
+    // Several pieces long, so the change comes in the middle of the read.
+    QByteArray before("[system]\r\ndate=2000/01/01\r\n[junk]\r\n");
+    before += QByteArray(300 * 1024, 'x');
+    before += "\r\n[fish]\r\nf01=old\r\n";
+    const QByteArray after("[system]\r\ndate=2026/12/08\r\n[fish]\r\nf01=new\r\n");
+
+    // Another program rewrites the file in place: truncates it, then writes.
+    writeBytes(path, before);
+    int reads = 0;
+    const std::optional<QByteArray> rewritten = readWholeFile(path, [&] {
+        if (++reads == 1)
+            writeBytes(path, after);
+    });
+    ASSERT_TRUE(rewritten.has_value());
+    EXPECT_EQ(*rewritten, after);
+    const IniFile file = IniFile::parse(*rewritten);
+    EXPECT_EQ(file.value(u"system", u"date"), QStringLiteral("2026/12/08"));
+    EXPECT_EQ(file.value(u"fish", u"f01"), QStringLiteral("new"));
+
+    // Truncated to nothing and left so: an empty file, no crash.
+    writeBytes(path, before);
+    reads = 0;
+    const std::optional<QByteArray> emptied = readWholeFile(path, [&] {
+        if (++reads == 2)
+            QFile::resize(path, 0);
+    });
+    ASSERT_TRUE(emptied.has_value());
+    EXPECT_TRUE(emptied->isEmpty());
+
+    // Cut in the middle for good: exactly what is left of it.
+    writeBytes(path, before);
+    reads = 0;
+    const std::optional<QByteArray> cut = readWholeFile(path, [&] {
+        if (++reads == 1)
+            QFile::resize(path, 100 * 1024);
+    });
+    ASSERT_TRUE(cut.has_value());
+    EXPECT_EQ(*cut, before.first(100 * 1024));
+
+    // A file that never holds still is read a few times, then taken as read.
+    writeBytes(path, before);
+    reads = 0;
+    const std::optional<QByteArray> restless =
+        readWholeFile(path, [&] { writeBytes(path, ++reads % 2 ? after : before); });
+    EXPECT_TRUE(restless.has_value());
+    EXPECT_LT(reads, 40);
+}

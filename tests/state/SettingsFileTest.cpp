@@ -427,6 +427,46 @@ TEST_F(SettingsFileTest, ASaveThatFailsAtAnyPointKeepsTheOldFile)
     EXPECT_EQ(readBytes(state.settingsPath), settingsFileBytes(state));
 }
 
+TEST_F(SettingsFileTest, AStartRemovesAHalfWrittenSaveOnlyWhenItIsOlderThanTheStart)
+{
+    QString leftover = temporaryFileFor(state.settingsPath);
+    const QDateTime start = clock.now();
+    const auto makeLeftover = [&](const QDateTime &written) {
+        writeBytes(leftover, "[system]\r\ndate=2026/1");
+        QFile file(leftover);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(written, QFileDevice::FileModificationTime));
+    };
+
+    // Left by a save killed before this start.
+    makeLeftover(start.addSecs(-1));
+    EXPECT_TRUE(removeLeftoverTemporary(state.settingsPath, start));
+    EXPECT_FALSE(QFileInfo::exists(leftover));
+    // Written since: a save under way somewhere, kept.
+    makeLeftover(start.addMSecs(200));
+    EXPECT_FALSE(removeLeftoverTemporary(state.settingsPath, start));
+    EXPECT_TRUE(QFileInfo::exists(leftover));
+    QFile::remove(leftover);
+    // Nothing there, or something a save would not have made.
+    EXPECT_FALSE(removeLeftoverTemporary(state.settingsPath, start));
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir(QFileInfo(leftover).fileName()));
+    EXPECT_FALSE(removeLeftoverTemporary(state.settingsPath, start));
+    EXPECT_TRUE(QFileInfo(leftover).isDir());
+    QDir(leftover).removeRecursively();
+
+    // Behind a link the save writes beside the file linked to.
+    QDir(m_dir.path()).mkdir(QStringLiteral("real"));
+    const QString target = m_dir.filePath(QStringLiteral("real/settings.ini"));
+    writeBytes(target, "[system]\r\ndate=2000/01/01\r\n");
+    ASSERT_TRUE(QFile::link(QStringLiteral("real/settings.ini"), state.settingsPath));
+    leftover = temporaryFileFor(state.settingsPath);
+    EXPECT_EQ(leftover, target + QStringLiteral(".saving"));
+    makeLeftover(start.addSecs(-3600));
+    EXPECT_TRUE(removeLeftoverTemporary(state.settingsPath, start));
+    EXPECT_EQ(QDir(m_dir.filePath("real")).entryList(QDir::Files),
+              QStringList{QStringLiteral("settings.ini")});
+}
+
 TEST_F(SettingsFileTest, ASaveIntoAFolderThatCannotTakeTheFileFails)
 {
     state.settingsPath = m_dir.filePath(QStringLiteral("missing/FINWICKS.INI"));

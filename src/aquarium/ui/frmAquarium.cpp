@@ -21,6 +21,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QPalette>
 #include <QPushButton>
 #include <QScreen>
@@ -68,7 +70,12 @@ frmAquarium::frmAquarium(AppState &state, Random &random, const Clock &clock,
 {
     setWindowTitle(QString()); // the dialog finds the aquarium by its empty caption
     setMouseTracking(true);
+    // The window paints only its margin around a centred picture, in its
+    // own background, black as every further monitor's around the tank.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, Qt::black);
+    setPalette(background);
 
     m_pictureScreen = new SurfaceView(this);
     m_pictureScreenMask = new QLabel(this);
@@ -393,10 +400,25 @@ void frmAquarium::showButtons()
 void frmAquarium::setButtonsVisible(bool visible)
 {
     for (QPushButton *button : {m_commandExit, m_commandConfig, m_commandAir}) {
+        // A button that is a window of its own leaves its last pixels in our
+        // backing store, which an expose would show again.
+        if (!visible && button->isVisible())
+            update(button->geometry());
         button->setVisible(visible);
         if (visible)
             button->raise();
     }
+}
+
+void frmAquarium::paintEvent(QPaintEvent *event)
+{
+    // Under the surface it paints itself; only the margin is ours.
+    const QRegion margin = event->region() - m_pictureScreen->geometry();
+    if (margin.isEmpty())
+        return;
+    QPainter painter(this);
+    for (const QRect &rect : margin)
+        painter.fillRect(rect, palette().window());
 }
 
 void frmAquarium::restartInformationTimer()

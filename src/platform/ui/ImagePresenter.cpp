@@ -51,7 +51,9 @@ PixelStorage *ImagePresenter::pixelStorage()
 
 bool ImagePresenter::canPaintOnScreen() const
 {
-    return m_x11->available() && m_x11->defaultVisualUsable();
+    // Asked before the widget becomes a window of its own, which it cannot
+    // stop being: a server that refuses our segments is found out here.
+    return m_x11->available() && m_x11->defaultVisualUsable() && m_x11->sharesMemory();
 }
 
 bool ImagePresenter::paintOnScreen(const QRegion &region, const QImage &image,
@@ -147,6 +149,10 @@ bool ImagePresenter::presentDirectly(const QImage &image, const DeviceMapping &m
         return false;
     if (m_view->testAttribute(Qt::WA_PaintOnScreen))
         return presentToOwnWindow(image, mapping);
+    // A window of its own that Qt paints after all: Qt's repaint flushes to
+    // it, while the top level's pixels lie hidden underneath.
+    if (m_view->internalWinId() && !m_view->isWindow())
+        return false;
     if (!top->backingStore())
         return false;
     // Each rectangle on its own: buttons in a corner do not send a frame of

@@ -6,7 +6,10 @@
 #include <xcb/xcb.h>
 
 #include <sys/ipc.h>
+#include <sys/mman.h>
 #include <sys/shm.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <cstdlib>
 
@@ -22,18 +25,33 @@ xcb_connection_t *applicationConnection()
     return x11 ? x11->connection() : nullptr;
 }
 
-xcb_connection_t *x11Connection()
+} // namespace
+
+SharingOffer sharingOffer(xcb_connection_t *connection)
 {
-    xcb_connection_t *connection = applicationConnection();
-    if (!connection)
-        return nullptr;
+    SharingOffer offer;
+    // A request of an extension the server lacks closes the connection:
+    // asked only once the server has said it has it.
+    const xcb_query_extension_reply_t *extension = xcb_get_extension_data(connection, &xcb_shm_id);
+    if (!extension || !extension->present)
+        return offer;
     xcb_shm_query_version_reply_t *version =
         xcb_shm_query_version_reply(connection, xcb_shm_query_version(connection), nullptr);
     if (!version)
-        return nullptr;
+        return offer;
+    offer.extension = true;
+    offer.major = version->major_version;
+    offer.minor = version->minor_version;
     std::free(version);
-    return connection;
+    sockaddr_storage address = {};
+    socklen_t length = sizeof address;
+    offer.localSocket = ::getsockname(xcb_get_file_descriptor(connection),
+                                      reinterpret_cast<sockaddr *>(&address), &length) == 0 &&
+                        address.ss_family == AF_UNIX;
+    return offer;
 }
+
+namespace {
 
 // The visual a window uses, looked up in the screens' lists.
 const xcb_visualtype_t *findVisual(xcb_connection_t *connection, xcb_visualid_t id)
@@ -88,60 +106,123 @@ struct X11Presenter::Segment
     xcb_connection_t *connection = nullptr;
     xcb_shm_seg_t id = 0;
     void *address = nullptr;
+    std::size_t bytes = 0;
+    SharingMethod method = SharingMethod::SystemV;
     QSize size;
 
-    static std::shared_ptr<Segment> attach(xcb_connection_t *connection, QSize size);
+    static std::shared_ptr<Segment> attach(xcb_connection_t *connection, SegmentSharing &sharing,
+                                           QSize size);
     ~Segment();
     Segment() = default;
     Segment(const Segment &) = delete;
     Segment &operator=(const Segment &) = delete;
+
+private:
+    bool attachMemoryFile();
+    bool attachSystemV();
 };
 
-std::shared_ptr<X11Presenter::Segment> X11Presenter::Segment::attach(xcb_connection_t *connection,
-                                                                     QSize size)
+std::shared_ptr<X11Presenter::Segment>
+X11Presenter::Segment::attach(xcb_connection_t *connection, SegmentSharing &sharing, QSize size)
 {
     if (size.isEmpty())
         return nullptr;
-    const std::size_t bytes = std::size_t(size.width()) * std::size_t(size.height()) * 4;
-    const int id = shmget(IPC_PRIVATE, bytes, IPC_CREAT | 0600);
-    if (id < 0)
-        return nullptr;
-    void *address = shmat(id, nullptr, 0);
-    if (address == reinterpret_cast<void *>(-1)) {
-        shmctl(id, IPC_RMID, nullptr);
-        return nullptr;
+    auto segment = std::make_shared<Segment>();
+    segment->connection = connection;
+    segment->size = size;
+    segment->bytes = std::size_t(size.width()) * std::size_t(size.height()) * 4;
+    const bool attached = sharing.attach([&segment](SharingMethod method) {
+        segment->method = method;
+        return method == SharingMethod::MemoryFile ? segment->attachMemoryFile()
+                                                   : segment->attachSystemV();
+    });
+    return attached ? segment : nullptr;
+}
+
+bool X11Presenter::Segment::attachMemoryFile()
+{
+    const int fd = ::memfd_create("finwicks-frame", MFD_CLOEXEC);
+    if (fd < 0)
+        return false;
+    void *mapped = MAP_FAILED;
+    if (::ftruncate(fd, off_t(bytes)) == 0)
+        mapped = ::mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
+    if (mapped == MAP_FAILED) {
+        ::close(fd);
+        return false;
     }
-    const xcb_shm_seg_t segment = xcb_generate_id(connection);
+    // The connection takes the descriptor and closes it once sent.
+    id = xcb_generate_id(connection);
     xcb_generic_error_t *error =
-        xcb_request_check(connection, xcb_shm_attach_checked(connection, segment, id, 0));
-    // Once both sides are attached the segment can be marked for removal: it
-    // goes away with the last detach, even if we crash.
-    shmctl(id, IPC_RMID, nullptr);
+        xcb_request_check(connection, xcb_shm_attach_fd_checked(connection, id, fd, 0));
     if (error) {
         std::free(error);
-        shmdt(address);
-        return nullptr;
+        ::munmap(mapped, bytes);
+        return false;
     }
-    auto result = std::make_shared<Segment>();
-    result->connection = connection;
-    result->id = segment;
-    result->address = address;
-    result->size = size;
-    return result;
+    address = mapped;
+    return true;
+}
+
+bool X11Presenter::Segment::attachSystemV()
+{
+    const int shmId = shmget(IPC_PRIVATE, bytes, IPC_CREAT | 0600);
+    if (shmId < 0)
+        return false;
+    void *attached = shmat(shmId, nullptr, 0);
+    // Marked for removal at once: it lives while attached (the server may
+    // still attach it on Linux) and goes with the last detach, even if we
+    // are killed before the server answers.
+    shmctl(shmId, IPC_RMID, nullptr);
+    if (attached == reinterpret_cast<void *>(-1))
+        return false;
+    id = xcb_generate_id(connection);
+    xcb_generic_error_t *error =
+        xcb_request_check(connection, xcb_shm_attach_checked(connection, id, shmId, 0));
+    if (error) {
+        std::free(error);
+        shmdt(attached);
+        return false;
+    }
+    address = attached;
+    return true;
 }
 
 X11Presenter::Segment::~Segment()
 {
+    if (!address)
+        return; // never attached
     // Requests already sent that read the segment are served from the
     // server's own attachment, so ours can go at once.
     if (qGuiApp && applicationConnection() == connection) {
         xcb_shm_detach(connection, id);
         xcb_flush(connection);
     }
-    shmdt(address);
+    if (method == SharingMethod::MemoryFile)
+        ::munmap(address, bytes);
+    else
+        shmdt(address);
 }
 
-X11Presenter::X11Presenter() : m_connection(x11Connection()) {}
+X11Presenter::X11Presenter()
+{
+    xcb_connection_t *connection = applicationConnection();
+    if (!connection)
+        return;
+    m_sharing = SegmentSharing(sharingOffer(connection));
+    if (m_sharing.possible())
+        m_connection = connection;
+}
+
+bool X11Presenter::sharesMemory()
+{
+    if (!m_connection)
+        return false;
+    // Decided by a small segment when nothing has been attached yet.
+    if (!m_sharing.method())
+        Segment::attach(m_connection, m_sharing, QSize(1, 1));
+    return m_sharing.possible();
+}
 
 bool X11Presenter::defaultVisualUsable() const
 {
@@ -167,7 +248,7 @@ QImage X11Presenter::allocate(QSize size)
 {
     if (!m_connection)
         return QImage();
-    std::shared_ptr<Segment> segment = Segment::attach(m_connection, size);
+    std::shared_ptr<Segment> segment = Segment::attach(m_connection, m_sharing, size);
     if (!segment)
         return QImage();
     m_imageSegment = segment;
@@ -192,19 +273,19 @@ const X11Presenter::Segment *X11Presenter::segmentHolding(const QImage &image) c
 bool X11Presenter::present(const QImage &image, const DeviceMapping &mapping, const QRect *rects,
                            int count, std::uint32_t window, QPoint offset, const QRect &clip)
 {
-    if (!m_connection || image.format() != QImage::Format_RGB32 || !prepareWindow(window))
+    if (!m_connection || !m_sharing.possible() || image.format() != QImage::Format_RGB32 ||
+        !prepareWindow(window))
         return false;
     waitForServer();
     const QRect whole = mapping.deviceRect();
-    // An image in a segment of ours shown pixel for pixel goes as it is.
-    const Segment *source = nullptr;
-    if (mapping.isIdentity())
-        source = segmentHolding(image);
-    if (!source) {
-        if (!prepareDeviceSegment(whole.size()))
-            return false;
+    // An image in a segment of ours shown pixel for pixel goes as it is, and
+    // needs no device pixels besides (back from a monitor of another ratio,
+    // they are given back).
+    const Segment *source = mapping.isIdentity() ? segmentHolding(image) : nullptr;
+    if (!prepareDeviceSegment(source ? QSize() : whole.size()))
+        return false;
+    if (!source)
         source = m_deviceSegment.get();
-    }
 
     // The device segment holds the mapping's device rectangle; only the
     // rectangles sent are written, the rest is never read, so it need not be
@@ -305,10 +386,14 @@ bool X11Presenter::prepareWindow(std::uint32_t window)
 
 bool X11Presenter::prepareDeviceSegment(QSize size)
 {
+    if (size.isEmpty()) {
+        m_deviceSegment.reset();
+        return true;
+    }
     if (m_deviceSegment && m_deviceSegment->size == size)
         return true;
     m_deviceSegment.reset();
-    m_deviceSegment = Segment::attach(m_connection, size);
+    m_deviceSegment = Segment::attach(m_connection, m_sharing, size);
     return m_deviceSegment != nullptr;
 }
 

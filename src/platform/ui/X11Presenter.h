@@ -2,6 +2,7 @@
 
 #include "platform/DeviceMapping.h"
 #include "platform/PixelStorage.h"
+#include "platform/SegmentSharing.h"
 
 #include <QImage>
 #include <QPoint>
@@ -17,13 +18,18 @@ struct xcb_rectangle_t;
 
 namespace fw {
 
+// What the X server of a connection offers for sharing memory; sends no
+// request of the extension unless the server has it.
+SharingOffer sharingOffer(xcb_connection_t *connection);
+
 // Shows changed rectangles of an image in an X11 window through shared memory,
 // without going through Qt's backing store. As pixel storage it gives out
 // images on segments the X server can read: an image shown at its own size
 // from there is sent without any copy. Other images, and any at a device
 // pixel ratio, are copied (scaled on the way) into a segment of device pixels
 // first. Only works on the xcb platform with the MIT-SHM extension and a
-// 24-bit true-colour window; available() says whether it can be used at all.
+// 24-bit true-colour window; available() says whether it can be used at all,
+// sharesMemory() whether the server takes our segments.
 class X11Presenter final : public PixelStorage
 {
 public:
@@ -33,6 +39,9 @@ public:
     X11Presenter &operator=(const X11Presenter &) = delete;
 
     bool available() const { return m_connection != nullptr; }
+    // Whether the X server takes our segments, found out by making one when
+    // none has been made yet. Once it has refused, nothing is tried again.
+    bool sharesMemory();
     // Whether windows made with the screen's default visual take our pixels
     // as they are.
     bool defaultVisualUsable() const;
@@ -55,13 +64,16 @@ public:
 
 private:
     bool prepareWindow(std::uint32_t window);
+    // Makes the device segment `size` large; an empty size frees it.
     bool prepareDeviceSegment(QSize size);
     // The segment an image's pixels lie in, if it is one of ours and holds
     // them as a whole image of its own.
     const Segment *segmentHolding(const QImage &image) const;
     void waitForServer();
 
+    // Null without the xcb platform or the shared-memory extension.
     xcb_connection_t *m_connection = nullptr;
+    SegmentSharing m_sharing{SharingOffer{}};
     std::uint32_t m_window = 0;
     bool m_windowUsable = false;
     std::uint8_t m_depth = 0;

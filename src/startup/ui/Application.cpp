@@ -11,6 +11,7 @@
 #include "startup/Translations.h"
 #include "startup/ui/HostWindow.h"
 #include "startup/ui/StartupContext.h"
+#include "state/AtomicFile.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -63,10 +64,14 @@ int runApplication(int argc, char **argv)
     const QSize primary = primaryScreenSize();
     const ScreenSize screen{primary.width(), primary.height()};
     FileVersion loadedVersion;
-    if (owner)
+    if (owner) {
+        // Holding the lock, we are the only instance that saves from now on:
+        // an older half-written copy is a save that was killed.
+        removeLeftoverTemporary(state.settingsPath, clock.now());
         prepareState(state, random, clock, screen);
-    else
+    } else {
         loadedVersion = prepareReadOnlyState(state, random, clock, screen);
+    }
 
     ApplicationControl control(commandLine);
     control.setBeforeExit([&instance] { instance.release(); });
