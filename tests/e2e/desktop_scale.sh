@@ -23,10 +23,16 @@ run_at() {
     e2e_start_x "$DISPLAY_NUMBER" "$size"
     write_ini backcolor=$GROUND_SETTING
     QT_SCALE_FACTOR=$FACTOR start_aquarium
-    local file
-    file=$(shot "scale-$label")
+    # A large screen under the sanitizers on a busy machine can take some
+    # seconds to its first frame: wait for the fish rather than a fixed time.
+    local file i
+    for i in $(seq 40); do
+        file=$(shot "scale-$label")
+        COVERED=$((100000 - $(share_of "$file" "$GROUND")))
+        ((COVERED > 0)) && break
+        sleep 0.25
+    done
     check_quarters "$file" "$label"
-    COVERED=$((100000 - $(share_of "$file" "$GROUND")))
 }
 
 # device X: a logical coordinate on the screen of the current factor.
