@@ -1,5 +1,6 @@
 #include "dialogs/FileChooserRules.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -25,6 +26,17 @@ QList<FileType> fileTypes()
     return {
         {QStringLiteral("画像ファイル(bmp,jpg,gif)"), QStringLiteral("*.bmp;*.jpg;*.jpeg;*.gif")},
         {QStringLiteral("AllFiles(*.*)"), QStringLiteral("*.*")}};
+}
+
+QList<FileType> fileTypesFor(QStringView target)
+{
+    QList<FileType> types = fileTypes();
+    if (target == u"Text_soundfile")
+        types.front() = {QCoreApplication::translate("frmFileSelect",
+                                                     "サウンドファイル(ogg,opus,flac,mp3,wav,m4a)"),
+                         QStringLiteral("*.ogg;*.oga;*.opus;*.flac;*.mp3;*.wav;*.m4a;*.aac;"
+                                        "*.webm;*.mka")};
+    return types;
 }
 
 QString startDirectory(QStringView callerPath)

@@ -51,6 +51,7 @@ paths=$(dpkg-deb --fsys-tarfile "$WORK/out/$deb" | tar -t | sed 's|^\./|/|; s|/$
 existing_before=$(while read -r path; do [[ -e "$path" ]] && echo "$path"; done <<<"$paths" || true)
 files=$(dpkg-deb --fsys-tarfile "$WORK/out/$deb" | tar -tv | awk '$1 ~ /^-/ {print $NF}' | sed 's|^\./|/|' | sort)
 expected="/usr/bin/finwicks
+/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/finwicks/libfinwicks-sound.so
 /usr/share/applications/finwicks-config.desktop
 /usr/share/applications/screensavers/finwicks.desktop
 /usr/share/doc/finwicks/README.Debian
