@@ -87,8 +87,9 @@ std::vector<double> bubble(double radiusMm)
     for (std::size_t i = 0; i < ring.size(); ++i) {
         const double t = double(i) / SampleRate;
         const double attack = std::min(1.0, t / 0.0008);
-        // The pitch rises as the bubble leaves the nozzle and rounds off.
-        const double frequency = pitch * (1 + 0.12 * t / decay);
+        // The pitch rises a little as the bubble leaves the nozzle and
+        // rounds off.
+        const double frequency = pitch * (1 + 0.15 * (1 - std::exp(-t / (2 * decay))));
         phase += 2 * Pi * frequency / SampleRate;
         ring[i] = attack * std::exp(-t / decay) * std::sin(phase);
     }
