@@ -2,6 +2,7 @@
 
 #include "platform/Conversions.h"
 #include "platform/Random.h"
+#include "platform/Sound.h"
 #include "platform/Surface.h"
 #include "state/SettingsRecord.h"
 
@@ -103,6 +104,15 @@ int Bubbles::liveCount() const
 int bubbleSlotsInUse(const SettingsRecord &settings)
 {
     return std::clamp<int>(settings.bubble_count_max, 0, Bubbles::Capacity);
+}
+
+std::optional<double> bubblingPan(const SettingsRecord &settings, int surfaceWidth)
+{
+    if (!bubblesOn(settings) || bubbleSlotsInUse(settings) == 0)
+        return std::nullopt;
+    if (settings.bubble_init_rand != 0)
+        return 0.0;
+    return panAt(settings.bubble_initx, surfaceWidth);
 }
 
 BubbleStrip::BubbleStrip(const QImage &strip)

@@ -177,6 +177,7 @@ MouseOutcome mouseUp(MouseContext &mouse, double x, double y)
                               v.top);
         v.left = toSurfaceUnit(nearest(dropAxis(x, click.grabOffsetX, v.width, surface.width())),
                                v.left);
+        mouse.state.sound->splash(panAt(v.left + v.width / 2.0, surface.width()));
     }
     click.grabbedFish = 0;
 

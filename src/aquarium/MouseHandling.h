@@ -35,7 +35,8 @@ struct MouseOutcome
 MouseOutcome mouseDown(MouseContext &mouse, bool leftButton, double x, double y);
 
 // A release at (x, y): restores the picture under the information, drops the
-// grabbed fish at the pointer wholly inside the surface, restarts the animation.
+// grabbed fish at the pointer wholly inside the surface (with a splash where it
+// lands), restarts the animation.
 MouseOutcome mouseUp(MouseContext &mouse, double x, double y);
 
 // The information texts, each line ending in a line feed.

@@ -28,6 +28,17 @@ QList<FileType> fileTypes()
             {QCoreApplication::translate("frmFileSelect", "AllFiles(*.*)"), QStringLiteral("*.*")}};
 }
 
+QList<FileType> fileTypesFor(QStringView target)
+{
+    QList<FileType> types = fileTypes();
+    if (target == u"Text_soundfile")
+        types.front() = {QCoreApplication::translate("frmFileSelect",
+                                                     "サウンドファイル(ogg,opus,flac,mp3,wav,m4a)"),
+                         QStringLiteral("*.ogg;*.oga;*.opus;*.flac;*.mp3;*.wav;*.m4a;*.aac;"
+                                        "*.webm;*.mka")};
+    return types;
+}
+
 QString startDirectory(QStringView callerPath)
 {
     const qsizetype slash = callerPath.lastIndexOf(QLatin1Char('/'));

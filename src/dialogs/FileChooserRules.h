@@ -16,6 +16,9 @@ struct FileType
 };
 // Item 0 the pictures, item 1 every file.
 QList<FileType> fileTypes();
+// The types for the box the chooser fills: sound files first for the music
+// file box "Text_soundfile", the pictures for any other.
+QList<FileType> fileTypesFor(QStringView target);
 
 // The directory of the path the caller's box holds: the text up to and
 // including its last "/", as a directory name. Empty when there is none.

@@ -14,9 +14,12 @@ namespace {
 using L = LoadAs;
 using C = CommitAs;
 
-const std::array<SetupRow, 28> rows{{
+const std::array<SetupRow, 31> rows{{
     {u"endpattern", u"Option_endpattern", L::Int, C::Decimal},
     {u"fishmovespeed", u"HScroll_fishspeed", L::NumInt, C::ThreeDigits},
+    {u"sound1", u"Check_sound1", L::Int, C::Decimal},
+    {u"sound2", u"Check_sound2", L::Int, C::Decimal},
+    {u"soundfile", u"Text_soundfile", L::Text, C::Text},
     {u"forecolor", u"pic_NameColor", L::Colour, C::Decimal},
     {u"backcolor", u"Pic_BackColor", L::Colour, C::Decimal},
     {u"namevisible", u"Check_NameVisible", L::Int, C::Decimal},

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Sound.h"
 #include "state/FishTable.h"
 #include "state/FishValues.h"
 #include "state/NamePool.h"
@@ -41,6 +42,9 @@ struct AppState
     int savedInterval = 0;
 
     ChooserHandOff handOff;
+
+    // Where the tank's sound effects go; silent unless start-up sets more.
+    SoundEffects *sound = &silence();
 
     FishTable &table(bool working) { return working ? workingFish : fish; }
     const FishTable &table(bool working) const { return working ? workingFish : fish; }

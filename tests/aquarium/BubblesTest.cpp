@@ -163,6 +163,22 @@ TEST_F(BubbleStepTest, RestoresOverAPictureBeforeMoving)
     EXPECT_EQ(pixel(110, 210), 0u);
 }
 
+TEST_F(BubbleStepTest, TheStreamIsHeardAtItsSourceOrInTheMiddle)
+{
+    SettingsRecord &s = state.settings;
+    s.bubble_initx = 200;
+    EXPECT_EQ(bubblingPan(s, 800), -0.5);
+    s.bubble_initx = 2000; // far off the right edge: the edge
+    EXPECT_EQ(bubblingPan(s, 800), 1.0);
+    s.bubble_init_rand = 1; // bubbles start anywhere
+    EXPECT_EQ(bubblingPan(s, 800), 0.0);
+    s.bubble_count_max = 0;
+    EXPECT_EQ(bubblingPan(s, 800), std::nullopt);
+    s.bubble_count_max = 5;
+    s.bubble_view = 0;
+    EXPECT_EQ(bubblingPan(s, 800), std::nullopt);
+}
+
 TEST_F(BubbleStepTest, StripFrameFollowsTheHeight)
 {
     place(1, 1, 100, 12); // frame 2: value 0x30

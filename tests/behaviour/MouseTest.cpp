@@ -4,6 +4,7 @@
 #include "aquarium/MouseHandling.h"
 #include "platform/Surface.h"
 #include "support/FixedClock.h"
+#include "support/RecordingSound.h"
 
 #include <gtest/gtest.h>
 
@@ -228,6 +229,25 @@ TEST_F(Mouse, ReleaseWithoutAValidGrabMovesNoFish)
     release(300, 300);
     EXPECT_EQ(tank[1].left, 100);
     EXPECT_EQ(model.mouseClick.grabbedFish, 0);
+}
+
+TEST_F(Mouse, ADroppedFishSplashesWhereItLandsAndAMissedGrabIsSilent)
+{
+    RecordingSound sound;
+    tank.state.sound = &sound;
+    addFish(QStringLiteral("ｻｶﾅ"), 3, u'0', swimmer(100, 100, 0, 0, 88, 104));
+    press(110, 110);
+    release(1000, 200);             // lands at the right wall: its middle at 640 - 44
+    model.informationShown = false; // a frame ran between the clicks
+    press(600, 200);
+    release(50, 200); // grabbed 48 from its left edge: 2..90, middle 46
+    ASSERT_EQ(sound.splashes.size(), 2u);
+    EXPECT_DOUBLE_EQ(sound.splashes[0], 2 * 596.0 / 640 - 1);
+    EXPECT_DOUBLE_EQ(sound.splashes[1], 2 * 46.0 / 640 - 1);
+
+    model.mouseClick.grabbedFish = 0;
+    release(300, 300);
+    EXPECT_EQ(sound.splashes.size(), 2u);
 }
 
 TEST_F(Mouse, ReleaseOverAPictureRestoresItWhole)

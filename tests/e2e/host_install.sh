@@ -14,6 +14,8 @@ for file in bin/finwicks share/xscreensaver/config/finwicks.xml \
     [[ -s "$prefix/$file" ]] || fail "not installed: $file"
 done
 [[ -x "$prefix/bin/finwicks" ]] || fail "the program is not executable"
+# The sound library, opened by the program from beside its bin/ folder.
+compgen -G "$prefix/lib*/finwicks/libfinwicks-sound.so" >/dev/null || fail "no sound library"
 
 # Every icon sits in the folder of its real size.
 for icon in "$prefix"/share/icons/hicolor/*/apps/finwicks.png; do

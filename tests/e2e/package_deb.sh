@@ -51,6 +51,7 @@ paths=$(dpkg-deb --fsys-tarfile "$WORK/out/$deb" | tar -t | sed 's|^\./|/|; s|/$
 existing_before=$(while read -r path; do [[ -e "$path" ]] && echo "$path"; done <<<"$paths" || true)
 files=$(dpkg-deb --fsys-tarfile "$WORK/out/$deb" | tar -tv | awk '$1 ~ /^-/ {print $NF}' | sed 's|^\./|/|' | sort)
 expected="/usr/bin/finwicks
+/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/finwicks/libfinwicks-sound.so
 /usr/share/applications/finwicks-config.desktop
 /usr/share/applications/screensavers/finwicks.desktop
 /usr/share/doc/finwicks/README.Debian
@@ -97,7 +98,13 @@ done
 [[ -x /usr/bin/finwicks ]] || fail "/usr/bin/finwicks is not executable"
 ! ldd /usr/bin/finwicks | grep -q 'not found' || fail "missing libraries: $(ldd /usr/bin/finwicks)"
 [[ "$(dpkg-query -W -f='${Depends}' finwicks)" == *fonts-noto-cjk* ]] || fail "no Depends on the fonts"
-[[ "$(dpkg-query -W -f='${Recommends}' finwicks)" == "qt6-translations-l10n, qt6-wayland, xscreensaver | xfce4-screensaver" ]] ||
+# The sound library brings its own: Qt Multimedia, found by the package tools.
+sound_library=$(grep '/libfinwicks-sound\.so$' <<<"$files")
+! ldd "$sound_library" | grep -q 'not found' || fail "missing libraries: $(ldd "$sound_library")"
+[[ "$(dpkg-query -W -f='${Depends}' finwicks)" == *libqt6multimedia6* ]] ||
+    fail "no Depends on Qt Multimedia: $(dpkg-query -W -f='${Depends}' finwicks)"
+recommends="gstreamer1.0-plugins-good, qt6-translations-l10n, qt6-wayland, xscreensaver | xfce4-screensaver"
+[[ "$(dpkg-query -W -f='${Recommends}' finwicks)" == "$recommends" ]] ||
     fail "Recommends: $(dpkg-query -W -f='${Recommends}' finwicks)"
 zcat /usr/share/man/man1/finwicks.1.gz | head -1 | grep -q '^\.TH FINWICKS 1' || fail "the man page is not finwicks(1)"
 [[ "$(man -w finwicks 2>/dev/null)" == /usr/share/man/man1/finwicks.1.gz ]] || fail "man does not find finwicks(1)"

@@ -1,5 +1,6 @@
 #include "dialogs/ui/ColourBox.h"
 #include "dialogs/ui/frmColorSelect.h"
+#include "dialogs/ui/frmFileSelect.h"
 #include "setup/ScrollBars.h"
 #include "setup/ui/frmSetup.h"
 #include "state/SettingsKeys.h"
@@ -9,9 +10,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -336,7 +340,134 @@ TEST_F(SetupDialog, DependentControlsFollowTheirCheckBoxes)
     // The dead controls: pH moves without effect, the step width does not move.
     EXPECT_TRUE(bar(dialog.get(), "HScroll_ph")->isEnabled());
     EXPECT_FALSE(bar(dialog.get(), "HScroll_movewidth")->isEnabled());
-    EXPECT_FALSE(check(dialog.get(), "Check_sound1")->isEnabled());
+}
+
+// A few bytes that begin as a WAV file does.
+QString writeSoundFile(const QString &path,
+                       const QByteArray &bytes = QByteArrayLiteral("RIFF\x24\0\0\0WAVEfmt "))
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    return path;
+}
+
+TEST_F(SetupDialog, TheSoundFrameLoadsItsKeysAndTheMusicCheckEnablesTheFileBox)
+{
+    state.settings.sound1 = QStringLiteral("1");
+    state.settings.soundfile = QStringLiteral("/music/sea.ogg");
+    auto dialog = open();
+    QCheckBox *effects = check(dialog.get(), "Check_sound1");
+    QCheckBox *music = check(dialog.get(), "Check_sound2");
+    auto *file = control<QLineEdit>(dialog.get(), "Text_soundfile");
+    auto *browse = control<QPushButton>(dialog.get(), "cb_SoundSel");
+    EXPECT_TRUE(effects->isEnabled());
+    EXPECT_TRUE(effects->isChecked());
+    EXPECT_TRUE(music->isEnabled());
+    EXPECT_FALSE(music->isChecked());
+    EXPECT_EQ(file->text(), QStringLiteral("/music/sea.ogg"));
+    EXPECT_FALSE(file->isEnabled());
+    EXPECT_FALSE(browse->isEnabled());
+    music->click();
+    EXPECT_TRUE(file->isEnabled());
+    EXPECT_TRUE(browse->isEnabled());
+    music->click();
+    EXPECT_FALSE(file->isEnabled());
+}
+
+TEST_F(SetupDialog, SoundChoicesReachTheFileOnOkAndCancelLeavesThemAsTheyWere)
+{
+    const QString song = writeSoundFile(folder.filePath(QStringLiteral("song.wav")));
+    {
+        auto dialog = open();
+        check(dialog.get(), "Check_sound1")->click();
+        check(dialog.get(), "Check_sound2")->click();
+        control<QLineEdit>(dialog.get(), "Text_soundfile")->setText(song);
+        dialog->Cancel_Click();
+        EXPECT_EQ(state.settings.sound1, QStringLiteral("0"));
+        EXPECT_EQ(state.settings.sound2, QStringLiteral("0"));
+        EXPECT_EQ(state.settings.soundfile, QString());
+        EXPECT_FALSE(QFile::exists(state.settingsPath));
+    }
+    auto dialog = open();
+    check(dialog.get(), "Check_sound1")->click();
+    check(dialog.get(), "Check_sound2")->click();
+    control<QLineEdit>(dialog.get(), "Text_soundfile")->setText(song);
+    control<QPushButton>(dialog.get(), "Ok")->click();
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(stored("system", "sound1"), QStringLiteral("1"));
+    EXPECT_EQ(stored("system", "sound2"), QStringLiteral("1"));
+    EXPECT_EQ(stored("system", "soundfile"), song);
+}
+
+TEST_F(SetupDialog, MusicWithoutAPlayableFileIsExplainedAndOkWaits)
+{
+    struct Case
+    {
+        QString file;
+        QString explanation;
+    };
+    const QString text = writeSoundFile(folder.filePath(QStringLiteral("notes.txt")), "la la la");
+    const Case cases[] = {
+        {QString(), QStringLiteral("ＢＧＭに使う音楽ファイルを指定してください。")},
+        {folder.filePath(QStringLiteral("gone.ogg")),
+         QStringLiteral("音楽ファイルが見つかりません。\n") + folder.filePath("gone.ogg")},
+        {text, QStringLiteral("このファイルは音楽として再生できません。\n") + text},
+    };
+    auto dialog = open();
+    dialog->label_tag2_Click();
+    check(dialog.get(), "Check_sound2")->setCheckState(Qt::Checked);
+    for (const Case &c : cases) {
+        control<QLineEdit>(dialog.get(), "Text_soundfile")->setText(c.file);
+        QString title;
+        QString shown;
+        QTimer::singleShot(0, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            title = box->windowTitle();
+            shown = box->text();
+            box->close();
+        });
+        dialog->Ok_Click();
+        EXPECT_EQ(title, QStringLiteral("エラーメッセージ"));
+        EXPECT_EQ(shown, c.explanation);
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_EQ(dialog->activeTab(), 1); // where the music is chosen
+        EXPECT_FALSE(QFile::exists(state.settingsPath));
+        EXPECT_EQ(state.settings.sound2, QStringLiteral("0"));
+    }
+    // Without music the same file is no reason to refuse.
+    check(dialog.get(), "Check_sound2")->setCheckState(Qt::Unchecked);
+    dialog->Ok_Click();
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(stored("system", "soundfile"), text);
+}
+
+TEST_F(SetupDialog, BrowsingForMusicOffersSoundFilesAndFillsTheMusicBox)
+{
+    const QString song = writeSoundFile(folder.filePath(QStringLiteral("tide.ogg")), "OggS\0\2");
+    writeSoundFile(folder.filePath(QStringLiteral("tank.bmp")), "BM");
+    state.settings.sound2 = QStringLiteral("1");
+    state.settings.soundfile = folder.filePath(QStringLiteral("old.ogg"));
+    auto dialog = open();
+    QStringList listed;
+    QString types;
+    QTimer::singleShot(0, [&] {
+        auto *chooser = qobject_cast<frmFileSelect *>(QApplication::activeModalWidget());
+        ASSERT_NE(chooser, nullptr);
+        auto *files = chooser->findChild<QListWidget *>(QStringLiteral("filFile"));
+        for (int i = 0; i < files->count(); ++i)
+            listed << files->item(i)->text();
+        types = chooser->findChild<QComboBox *>(QStringLiteral("FilesSelect"))->currentText();
+        chooser->filFile_Click(QStringLiteral("tide.ogg"));
+        chooser->cmdOk_Click();
+    });
+    control<QPushButton>(dialog.get(), "cb_SoundSel")->click();
+    EXPECT_EQ(types, QStringLiteral("サウンドファイル(ogg,opus,flac,mp3,wav,m4a)"));
+    EXPECT_EQ(listed, QStringList{QStringLiteral("tide.ogg")});
+    EXPECT_EQ(control<QLineEdit>(dialog.get(), "Text_soundfile")->text(), song);
+    EXPECT_EQ(state.handOff.fileTarget, QStringLiteral("Text_soundfile"));
+    EXPECT_EQ(state.settings.soundfile, folder.filePath(QStringLiteral("old.ogg")));
 }
 
 TEST_F(SetupDialog, AGrayedCheckBoxIsKeptUntilTheUserClicksIt)

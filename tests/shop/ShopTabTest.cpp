@@ -4,6 +4,7 @@
 #include "setup/ui/FishRegisterTab.h"
 #include "setup/ui/FishShopTab.h"
 #include "state/Fish.h"
+#include "support/RecordingSound.h"
 #include "support/ScriptedRandom.h"
 
 #include <QComboBox>
@@ -30,9 +31,14 @@ protected:
     FixedClock clock;
     ScriptedRandom random;
     test::RecordingMessages messages;
+    test::RecordingSound sound;
     FishShopTab tab{state, random, clock, screen};
 
-    void SetUp() override { tab.setMessages(messages); }
+    void SetUp() override
+    {
+        tab.setMessages(messages);
+        state.sound = &sound;
+    }
     template <typename T> T *control(const char *name)
     {
         T *found = tab.findChild<T *>(QString::fromLatin1(name));
@@ -64,6 +70,7 @@ TEST_F(ShopTab, NearlyFullTankOffersOnlyTheRoomLeftThenClosesTheCounter)
     scriptMixedFish(4);
     control<QPushButton>("Command_in")->click();
     EXPECT_EQ(state.workingFish.count, 99);
+    EXPECT_EQ(sound.chimes, 1); // one chime for the purchase, not one a fish
     EXPECT_EQ(random.remaining(), 0u);
     EXPECT_EQ(text("Label_fishvalue"), QStringLiteral("あと00匹"));
     EXPECT_EQ(text("Label_fishcount"), QStringLiteral("00匹"));
@@ -82,6 +89,7 @@ TEST_F(ShopTab, BuyingNothingDoesNothing)
     tab.open();
     control<QPushButton>("Command_in")->click(); // no draws scripted: none may be taken
     EXPECT_EQ(state.workingFish.count, 3);
+    EXPECT_EQ(sound.chimes, 0);
     EXPECT_EQ(state.fish.count, 0);
 }
 

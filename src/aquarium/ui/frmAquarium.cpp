@@ -165,7 +165,7 @@ void frmAquarium::Form_Load()
 
     m_timerInformationClear->setInterval(0);
     m_timerInformationClear->setEnabled(false);
-    m_timerFishMove->setInterval(StartInterval);
+    setFishMoveInterval(StartInterval);
     m_timerFishMove->setEnabled(true);
 }
 
@@ -238,6 +238,26 @@ void frmAquarium::Timer_FishMove_Timer()
     FrameContext frame{m_state, m_model, m_pictureScreen->surface(), m_sprites, m_random, m_clock};
     runAnimationTick(frame, m_timerFishMove->interval());
     present();
+    followBubbling();
+}
+
+void frmAquarium::setFishMoveInterval(int milliseconds)
+{
+    m_timerFishMove->setInterval(milliseconds);
+    followBubbling();
+}
+
+void frmAquarium::followBubbling()
+{
+    // The stream is heard only while the tank moves.
+    const std::optional<double> pan =
+        m_timerFishMove->isRunning()
+            ? bubblingPan(m_state.settings, m_pictureScreen->surface().width())
+            : std::nullopt;
+    if (pan == m_bubblingPan)
+        return;
+    m_bubblingPan = pan;
+    m_state.sound->setBubbling(pan);
 }
 
 void frmAquarium::present()
@@ -262,7 +282,7 @@ void frmAquarium::Command_Exit_Click()
 void frmAquarium::Command_Config_Click()
 {
     m_state.savedInterval = m_timerFishMove->interval();
-    m_timerFishMove->setInterval(0);
+    setFishMoveInterval(0);
     stopInformationTimer();
     if (m_openConfiguration)
         m_openConfiguration();
@@ -314,7 +334,7 @@ void frmAquarium::PictureScreen_MouseDown(Qt::MouseButton button, int x, int y)
     if (outcome.airPlacementEnded)
         m_pictureScreen->setMousePointer(MousePointer::Default);
     if (outcome.animationInterval)
-        m_timerFishMove->setInterval(*outcome.animationInterval);
+        setFishMoveInterval(*outcome.animationInterval);
     present();
 }
 
@@ -327,7 +347,7 @@ void frmAquarium::PictureScreen_MouseUp(int x, int y)
         return;
     }
     if (outcome.animationInterval)
-        m_timerFishMove->setInterval(*outcome.animationInterval);
+        setFishMoveInterval(*outcome.animationInterval);
     present();
 }
 
@@ -356,7 +376,7 @@ void frmAquarium::PictureScreen_GotFocus()
         m_pictureScreen->repaint();
     };
     hooks.reportPictureTooSmall = [this] { reportPictureTooSmall(); };
-    hooks.setAnimationInterval = [this](int ms) { m_timerFishMove->setInterval(ms); };
+    hooks.setAnimationInterval = [this](int ms) { setFishMoveInterval(ms); };
     prepareBackground(m_state, m_model, m_pictureScreen->surface(), m_clock, m_screen, hooks);
     present();
     m_preparing = false;
@@ -385,9 +405,9 @@ void frmAquarium::reportPictureTooSmall()
     }
     // The tiled picture stays behind the box as it was: no frame runs.
     const int interval = m_timerFishMove->interval();
-    m_timerFishMove->setInterval(0);
+    setFishMoveInterval(0);
     showInformation(this, pictureTooSmallTitle(), pictureTooSmallText());
-    m_timerFishMove->setInterval(interval);
+    setFishMoveInterval(interval);
 }
 
 void frmAquarium::showButtons()
@@ -444,7 +464,7 @@ void frmAquarium::Form_Unload()
     if (m_unloaded)
         return;
     m_unloaded = true;
-    m_timerFishMove->setInterval(0);
+    setFishMoveInterval(0);
     m_timerInformationClear->setInterval(0);
     m_model.backgroundCopy = QImage();
     SaveAll(m_state, m_clock);
@@ -457,7 +477,7 @@ int frmAquarium::animationInterval() const
 
 void frmAquarium::setAnimationInterval(int milliseconds)
 {
-    m_timerFishMove->setInterval(milliseconds);
+    setFishMoveInterval(milliseconds);
 }
 
 void frmAquarium::applyColours(std::uint32_t foreColor, std::uint32_t backColor)

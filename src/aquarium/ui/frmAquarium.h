@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 class QLabel;
 class QPushButton;
@@ -103,6 +104,8 @@ private:
     void restartInformationTimer();
     void stopInformationTimer();
     void present();
+    void setFishMoveInterval(int milliseconds);
+    void followBubbling();
 
     AppState &m_state;
     Random &m_random;
@@ -127,6 +130,8 @@ private:
     bool m_preparing = false;
     bool m_hosted = false;
     bool m_unloaded = false;
+    // What the sound was last told of the bubble stream.
+    std::optional<double> m_bubblingPan;
 };
 
 } // namespace fw

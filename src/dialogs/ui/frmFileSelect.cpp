@@ -22,7 +22,11 @@ namespace fw {
 
 namespace {
 
-const QString BoxName = QStringLiteral("txb_BackPicture");
+// The boxes the chooser can fill: the background picture and the music file.
+bool isTargetBox(const QString &name)
+{
+    return name == u"txb_BackPicture" || name == u"Text_soundfile";
+}
 
 QLabel *caption(QWidget *parent, const QString &text, const QRect &geometry, QWidget *buddy)
 {
@@ -114,10 +118,10 @@ void frmFileSelect::buildControls()
 
 QLineEdit *frmFileSelect::targetBox() const
 {
-    if (m_state.handOff.fileTarget != BoxName)
+    if (!isTargetBox(m_state.handOff.fileTarget))
         return nullptr;
     return qobject_cast<QLineEdit *>(
-        findControl(findOpenWindow(m_state.handOff.fileCaller), BoxName));
+        findControl(findOpenWindow(m_state.handOff.fileCaller), m_state.handOff.fileTarget));
 }
 
 void frmFileSelect::Form_Load()
@@ -132,7 +136,7 @@ void frmFileSelect::Form_Load()
     dirDir_Change();
     m_path->setText(currentDirectory());
 
-    for (const FileType &type : fileTypes())
+    for (const FileType &type : fileTypesFor(m_state.handOff.fileTarget))
         m_types->addItem(type.text);
     connect(m_types, &QComboBox::currentIndexChanged, this, &frmFileSelect::FilesSelect_Click);
     setListIndex(m_types, 0);
@@ -198,7 +202,7 @@ void frmFileSelect::refreshFiles()
 
 void frmFileSelect::FilesSelect_Click(int index)
 {
-    const QList<FileType> types = fileTypes();
+    const QList<FileType> types = fileTypesFor(m_state.handOff.fileTarget);
     if (index < 0 || index >= types.size())
         return;
     m_pattern = types.at(index).pattern;

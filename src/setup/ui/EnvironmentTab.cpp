@@ -3,6 +3,7 @@
 #include "dialogs/ui/ColourBox.h"
 #include "dialogs/ui/frmColorSelect.h"
 #include "dialogs/ui/frmFileSelect.h"
+#include "setup/MusicChoice.h"
 #include "setup/ui/ScrollRow.h"
 #include "setup/ui/TabControls.h"
 
@@ -54,6 +55,7 @@ EnvironmentTab::EnvironmentTab(AppState &state, QWidget *parent) : QWidget(paren
     Check_timeVisible_Click();
     Check_screenclear_Click();
     Check_BackScreenVisible_Click();
+    Check_sound2_Click();
 }
 
 QGroupBox *EnvironmentTab::buildEnvironment()
@@ -205,28 +207,26 @@ QGroupBox *EnvironmentTab::buildFishMove()
 
 QGroupBox *EnvironmentTab::buildSound()
 {
-    // Sound is not offered in this version; the frame shows what is to come.
     QGroupBox *box =
         settingFrame(QStringLiteral("Frame_sound"),
                      QCoreApplication::translate("EnvironmentTab", "サウンド(&S)"), this);
     auto *grid = new QGridLayout(box);
     grid->setVerticalSpacing(2);
-    auto *file = new QLineEdit(box);
-    file->setObjectName(QStringLiteral("Text_soundfile"));
-    file->setEnabled(false);
-    auto *browse = new QPushButton(QCoreApplication::translate("EnvironmentTab", "参照"), box);
-    browse->setObjectName(QStringLiteral("cb_SoundSel"));
-    browse->setEnabled(false);
-    auto *effects = new QCheckBox(QCoreApplication::translate("EnvironmentTab", "効果音"), box);
-    effects->setObjectName(QStringLiteral("Check_sound1"));
-    effects->setEnabled(false);
-    auto *music = new QCheckBox(QCoreApplication::translate("EnvironmentTab", "ＢＧＭ"), box);
-    music->setObjectName(QStringLiteral("Check_sound2"));
-    music->setEnabled(false);
+    m_musicFile = new QLineEdit(box);
+    m_musicFile->setObjectName(QStringLiteral("Text_soundfile"));
+    m_musicSel = new QPushButton(QCoreApplication::translate("EnvironmentTab", "参照"), box);
+    m_musicSel->setObjectName(QStringLiteral("cb_SoundSel"));
+    m_musicSel->setAutoDefault(false);
+    auto *effects = settingCheckBox(QStringLiteral("Check_sound1"),
+                                    QCoreApplication::translate("EnvironmentTab", "効果音"), box);
+    m_music = settingCheckBox(QStringLiteral("Check_sound2"),
+                              QCoreApplication::translate("EnvironmentTab", "ＢＧＭ"), box);
     grid->addWidget(effects, 0, 0);
-    grid->addWidget(music, 0, 1);
-    grid->addWidget(file, 1, 0, 1, 2);
-    grid->addWidget(browse, 1, 2);
+    grid->addWidget(m_music, 0, 1);
+    grid->addWidget(m_musicFile, 1, 0, 1, 2);
+    grid->addWidget(m_musicSel, 1, 2);
+    connect(m_music, &QCheckBox::stateChanged, this, &EnvironmentTab::Check_sound2_Click);
+    connect(m_musicSel, &QPushButton::clicked, this, &EnvironmentTab::cb_SoundSel_Click);
     return box;
 }
 
@@ -269,12 +269,34 @@ void EnvironmentTab::cb_BackColorSet_Click()
     openColourChooser(QStringLiteral("pic_BackColor"));
 }
 
-void EnvironmentTab::cb_BackScreenSel_Click()
+void EnvironmentTab::openFileChooser(const QString &target)
 {
     m_state.handOff.fileCaller = Identity;
-    m_state.handOff.fileTarget = QStringLiteral("txb_BackPicture");
+    m_state.handOff.fileTarget = target;
     frmFileSelect chooser(m_state, window());
     chooser.exec();
+}
+
+void EnvironmentTab::cb_BackScreenSel_Click()
+{
+    openFileChooser(QStringLiteral("txb_BackPicture"));
+}
+
+void EnvironmentTab::Check_sound2_Click()
+{
+    const bool on = m_music->checkState() == Qt::Checked;
+    m_musicFile->setEnabled(on);
+    m_musicSel->setEnabled(on);
+}
+
+void EnvironmentTab::cb_SoundSel_Click()
+{
+    openFileChooser(QStringLiteral("Text_soundfile"));
+}
+
+std::optional<QString> EnvironmentTab::musicRefusal() const
+{
+    return fw::musicRefusal(m_music->checkState() == Qt::Checked, m_musicFile->text());
 }
 
 int EnvironmentTab::endPattern() const

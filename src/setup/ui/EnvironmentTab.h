@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <optional>
 
 class QButtonGroup;
 class QCheckBox;
@@ -35,6 +36,11 @@ public:
     void cb_ForeColorSet_Click();
     void cb_BackColorSet_Click();
     void cb_BackScreenSel_Click();
+    void Check_sound2_Click();
+    void cb_SoundSel_Click();
+
+    // Why OK cannot take the music as chosen, or empty when it can.
+    std::optional<QString> musicRefusal() const;
 
     // The chosen option of the end pattern, or -1 when none is.
     int endPattern() const;
@@ -49,6 +55,7 @@ private:
     QGroupBox *buildFishMove();
     QGroupBox *buildSound();
     void openColourChooser(const QString &target);
+    void openFileChooser(const QString &target);
 
     AppState &m_state;
     QCheckBox *m_timeVisible = nullptr;
@@ -63,6 +70,9 @@ private:
     ColourBox *m_nameColour = nullptr;
     ColourBox *m_backColour = nullptr;
     QButtonGroup *m_endPattern = nullptr;
+    QCheckBox *m_music = nullptr;
+    QLineEdit *m_musicFile = nullptr;
+    QPushButton *m_musicSel = nullptr;
 };
 
 } // namespace fw

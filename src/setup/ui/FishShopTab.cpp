@@ -208,9 +208,12 @@ void FishShopTab::Command_in_Click()
     const int species = m_species->currentIndex();
     if (count < 1 || species < 0 || species >= SpeciesCount)
         return;
+    const int before = m_state.workingFish.count;
     AddFish(m_state, m_random, m_clock, m_screen, count, species, m_age->currentIndex(),
             m_sex->currentIndex(), false,
             [this](const QString &text) { m_messages->information(this, QString(), text); });
+    if (m_state.workingFish.count > before)
+        m_state.sound->chime();
     m_valueLabel->setText(remainingText(m_state.workingFish.count));
     m_count->setValue(0);
     m_countLabel->setText(countText(0));

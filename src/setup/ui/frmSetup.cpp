@@ -374,6 +374,13 @@ void frmSetup::label_tag4_Click()
 
 void frmSetup::Ok_Click()
 {
+    // Music that could not play is explained here rather than missed later.
+    if (const std::optional<QString> refusal = m_environment->musicRefusal()) {
+        ShowTab(1);
+        showWarning(this, tr("エラーメッセージ"), *refusal);
+        findChild<QWidget *>(QStringLiteral("Text_soundfile"))->setFocus(Qt::OtherFocusReason);
+        return;
+    }
     const DialogControls controls(this, *m_environment);
     const SetupColours colours{m_environment->nameColour(), m_environment->backColour()};
     if (!commitSetup(m_state, m_random, m_clock, m_aquarium, colours, controls, waterChanged()))

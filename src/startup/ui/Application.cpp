@@ -1,12 +1,14 @@
 #include "startup/ui/Application.h"
 
 #include "platform/Screen.h"
+#include "platform/SoundLibrary.h"
 #include "platform/ui/OverrideCursorKeeper.h"
 #include "startup/ApplicationControl.h"
 #include "startup/CommandLine.h"
 #include "startup/HostStart.h"
 #include "startup/SignalWatcher.h"
 #include "startup/SingleInstance.h"
+#include "startup/SoundSwitch.h"
 #include "startup/StartupState.h"
 #include "startup/Translations.h"
 #include "startup/ui/HostWindow.h"
@@ -73,6 +75,12 @@ int runApplication(int argc, char **argv)
         loadedVersion = prepareReadOnlyState(state, random, clock, screen);
     }
 
+    // Opened only when a sound is wanted; ending the program ends it at once.
+    const QSize hostSize = hostWindow ? hostWindow->size() : QSize();
+    SoundSwitch sound(mayPlaySound(owner, host, hostSize, primary), openSoundLibrary);
+    sound.follow(state.settings);
+    state.sound = &sound;
+
     ApplicationControl control(commandLine);
     control.setBeforeExit([&instance] { instance.release(); });
     StartupContext context{state,
@@ -92,7 +100,8 @@ int runApplication(int argc, char **argv)
                            },
                            host,
                            hostWindow.get(),
-                           !owner};
+                           !owner,
+                           &sound};
     // A host, a terminal or the session ending stops us the way EXIT does;
     // in the configuration dialog nothing is committed.
     QObject::connect(&signalWatcher, &SignalWatcher::terminationRequested, &application,

@@ -1,5 +1,6 @@
 #include "aquarium/ui/frmAquarium.h"
 #include "setup/ui/frmSetup.h"
+#include "startup/SoundSwitch.h"
 #include "startup/ui/HostWindow.h"
 #include "startup/ui/StartupContext.h"
 
@@ -24,6 +25,7 @@ int runHosted(StartupContext &context)
     QObject::connect(&host, &HostWindow::gone, &window,
                      [&context] { context.control.EndProgram(); });
     window.PictureScreen_GotFocus();
+    context.sound->setTankRunning(true);
     return QApplication::exec();
 }
 
@@ -40,9 +42,11 @@ int runAquariumMode(StartupContext &context)
         frmSetup dialog(context.state, context.random, context.clock, context.screen, &window,
                         &window);
         dialog.exec();
+        context.sound->follow(context.state.settings);
     });
     context.setAquariumUnload([&window] { window.Form_Unload(); });
     window.showOverScreen();
+    context.sound->setTankRunning(true);
     return QApplication::exec();
 }
 

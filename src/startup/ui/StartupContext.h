@@ -14,6 +14,7 @@
 namespace fw {
 
 class HostWindow;
+class SoundSwitch;
 
 // Everything a mode needs, owned by runApplication for the whole run.
 struct StartupContext
@@ -33,6 +34,8 @@ struct StartupContext
     HostWindow *hostWindow = nullptr;
     // A further hosted instance: it shows the tank but never saves it.
     bool readOnly = false;
+    // The program's sound; it follows the settings after each OK.
+    SoundSwitch *sound = nullptr;
 };
 
 // The two modes; each shows its one window modally and returns the exit

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/Sound.h"
+
+#include <memory>
+
+namespace fw {
+
+// Opens the sound library (Qt Multimedia and the audio stack behind it) and
+// makes its sound output. Null, with the reason on standard error, when the
+// library is missing or does not fit this program.
+std::unique_ptr<Sound> openSoundLibrary();
+
+} // namespace fw
