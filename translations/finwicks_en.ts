@@ -921,6 +921,10 @@ Release it?</translation>
         <source>ドライブ名変更エラー</source>
         <translation>Cannot change the drive</translation>
     </message>
+    <message>
+        <source>サウンドファイル(ogg,opus,flac,mp3,wav,m4a)</source>
+        <translation>Sounds (ogg,opus,flac,mp3,wav,m4a)</translation>
+    </message>
 </context>
 <context>
     <name>frmSetup</name>
@@ -981,6 +985,22 @@ Release it?</translation>
     <message>
         <source>ABOUT...</source>
         <translation>ABOUT...</translation>
+    </message>
+    <message>
+        <source>ＢＧＭに使う音楽ファイルを指定してください。</source>
+        <translation>Choose a music file for the background music.</translation>
+    </message>
+    <message>
+        <source>音楽ファイルが見つかりません。
+%1</source>
+        <translation>The music file cannot be found.
+%1</translation>
+    </message>
+    <message>
+        <source>このファイルは音楽として再生できません。
+%1</source>
+        <translation>This file cannot be played as music.
+%1</translation>
     </message>
 </context>
 </TS>

@@ -7,6 +7,7 @@
 #include "platform/Fonts.h"
 #include "platform/Random.h"
 #include "setup/FishRegister.h"
+#include "setup/MusicChoice.h"
 #include "setup/ui/frmSetup.h"
 #include "state/AppState.h"
 #include "state/SettingsKeys.h"
@@ -207,6 +208,16 @@ TEST_P(TextFit, MessagesKeepTheirLinesUnwrapped)
         const NameError error = nameErrorText(check);
         messages << error.problem << error.advice;
     }
+    // The music refusals: none chosen, missing, and a file that holds no sound.
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString notSound = folder.filePath(QStringLiteral("notes.ogg"));
+    QFile text(notSound);
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write("no sound in here");
+    text.close();
+    for (const QString &file : {QString(), folder.filePath(QStringLiteral("gone.ogg")), notSound})
+        messages << musicRefusal(true, file).value_or(QString());
     const QFontMetrics metrics(uiFont());
     for (const QString &message : messages) {
         EXPECT_FALSE(message.isEmpty());

@@ -377,7 +377,7 @@ void frmSetup::Ok_Click()
     // Music that could not play is explained here rather than missed later.
     if (const std::optional<QString> refusal = m_environment->musicRefusal()) {
         ShowTab(1);
-        showWarning(this, tr("エラーメッセージ"), *refusal);
+        showWarning(this, QCoreApplication::translate("frmSetup", "エラーメッセージ"), *refusal);
         findChild<QWidget *>(QStringLiteral("Text_soundfile"))->setFocus(Qt::OtherFocusReason);
         return;
     }
