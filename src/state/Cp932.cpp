@@ -1,130 +1,91 @@
 #include "state/Cp932.h"
 
-#include <QHash>
-#include <QStringDecoder>
-#include <QStringEncoder>
+#include "state/Cp932Layout.h"
 
-#include <array>
+#include <algorithm>
+#include <vector>
 
 namespace fw {
 
 namespace {
 
-constexpr const char *CodePage = "windows-31j";
 constexpr char16_t Undecodable = u'\uFFFD';
 
-bool isLeadByte(uchar byte)
+// A character and the bytes it is written as: one byte below 0x100, else
+// the lead byte in the high half.
+struct Cp932Spelling
 {
-    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-}
-
-bool isTrailByte(uchar byte)
-{
-    return byte >= 0x40 && byte <= 0xFC && byte != 0x7F;
-}
-
-QByteArray pairBytes(int lead, int trail)
-{
-    QByteArray bytes(2, '\0');
-    bytes[0] = char(lead);
-    bytes[1] = char(trail);
-    return bytes;
-}
-
-// The code page as two lookup tables, built once from the system's converter.
-// Bytes 0x00-0x7F are left out on purpose: they are ASCII both ways, whereas
-// the converter swaps 0x1A, 0x1C and 0x7F the IBM way.
-class CodeTables
-{
-public:
-    CodeTables()
-    {
-        m_single.fill(0);
-        m_double.fill(0);
-        for (int byte = 0x80; byte <= 0xFF; ++byte) {
-            if (!isLeadByte(uchar(byte)))
-                m_single[byte] = decodeOne(QByteArray(1, char(byte)));
-        }
-        for (int lead = 0x81; lead <= 0xFC; ++lead) {
-            if (!isLeadByte(uchar(lead)))
-                continue;
-            for (int trail = 0x40; trail <= 0xFC; ++trail) {
-                if (isTrailByte(uchar(trail)))
-                    m_double[doubleIndex(uchar(lead), uchar(trail))] =
-                        decodeOne(pairBytes(lead, trail));
-            }
-        }
-        buildEncoding();
-    }
-
-    // 0 when the byte is a lead byte or has no character.
-    char16_t single(uchar byte) const { return m_single[byte]; }
-    char16_t pair(uchar lead, uchar trail) const { return m_double[doubleIndex(lead, trail)]; }
-    // The bytes of a character the code page has; empty when it lacks it.
-    QByteArray encoded(char16_t character) const { return m_encoding.value(character); }
-
-private:
-    static int doubleIndex(uchar lead, uchar trail) { return (lead - 0x80) * 256 + trail; }
-
-    static char16_t decodeOne(const QByteArray &bytes)
-    {
-        QStringDecoder decoder(CodePage);
-        const QString text = decoder.decode(bytes);
-        if (decoder.hasError() || text.size() != 1)
-            return 0;
-        const char16_t c = text.at(0).unicode();
-        // The converter's stand-ins for what it cannot decode.
-        if (c < 0x80 || c == 0xFFFD)
-            return 0;
-        return c;
-    }
-
-    void addEncoding(char16_t c, QByteArray bytes)
-    {
-        if (c == 0)
-            return;
-        // The converter's preferred bytes when they decode back to the
-        // character (several byte pairs share one character); otherwise the
-        // first bytes that do, so that every decoded text writes back to
-        // bytes that read as the same text.
-        if (!m_encoding.contains(c)) {
-            QStringEncoder encoder(CodePage);
-            const QByteArray preferred = encoder.encode(QStringView(&c, 1));
-            if (!encoder.hasError() && decodesTo(preferred, c))
-                bytes = preferred;
-            m_encoding.insert(c, bytes);
-        }
-    }
-
-    bool decodesTo(const QByteArray &bytes, char16_t c) const
-    {
-        if (bytes.size() == 1)
-            return single(uchar(bytes[0])) == c;
-        return bytes.size() == 2 && isLeadByte(uchar(bytes[0])) && isTrailByte(uchar(bytes[1])) &&
-               pair(uchar(bytes[0]), uchar(bytes[1])) == c;
-    }
-
-    void buildEncoding()
-    {
-        for (int byte = 0x80; byte <= 0xFF; ++byte)
-            addEncoding(m_single[byte], QByteArray(1, char(byte)));
-        for (int lead = 0x81; lead <= 0xFC; ++lead) {
-            for (int trail = 0x40; trail <= 0xFC; ++trail) {
-                if (isLeadByte(uchar(lead)) && isTrailByte(uchar(trail)))
-                    addEncoding(pair(uchar(lead), uchar(trail)), pairBytes(lead, trail));
-            }
-        }
-    }
-
-    std::array<char16_t, 256> m_single;
-    std::array<char16_t, 125 * 256> m_double;
-    QHash<char16_t, QByteArray> m_encoding;
+    char16_t character;
+    quint16 bytes;
 };
 
-const CodeTables &tables()
+#include "state/Cp932Table.inc"
+
+char16_t singleByteCharacter(uchar byte)
 {
-    static const CodeTables instance;
-    return instance;
+    return Cp932SingleBytes[byte - 0x80];
+}
+
+char16_t pairCharacter(uchar lead, uchar trail)
+{
+    return Cp932Pairs[cp932LeadRow(lead)][cp932TrailColumn(trail)];
+}
+
+template <typename Sorted> auto lowerBound(Sorted &sorted, char16_t c)
+{
+    return std::lower_bound(sorted.begin(), sorted.end(), c,
+                            [](Cp932Spelling s, char16_t wanted) { return s.character < wanted; });
+}
+
+// Every character of the code page with the bytes it is written as, sorted
+// by character: the first bytes in byte order that read as it, unless the
+// table names others.
+class Spellings
+{
+public:
+    Spellings()
+    {
+        for (int byte = 0x80; byte <= 0xFF; ++byte) {
+            if (const char16_t c = Cp932SingleBytes[byte - 0x80])
+                m_sorted.push_back({c, quint16(byte)});
+        }
+        for (int lead = 0x81; lead <= 0xFC; ++lead) {
+            for (int trail = 0x40; trail <= 0xFC; ++trail) {
+                if (!isCp932LeadByte(uchar(lead)) || !isCp932TrailByte(uchar(trail)))
+                    continue;
+                if (const char16_t c = pairCharacter(uchar(lead), uchar(trail)))
+                    m_sorted.push_back({c, quint16(lead << 8 | trail)});
+            }
+        }
+        const auto byCharacter = [](Cp932Spelling a, Cp932Spelling b) {
+            return a.character < b.character;
+        };
+        std::stable_sort(m_sorted.begin(), m_sorted.end(), byCharacter);
+        const auto sameCharacter = [](Cp932Spelling a, Cp932Spelling b) {
+            return a.character == b.character;
+        };
+        m_sorted.erase(std::unique(m_sorted.begin(), m_sorted.end(), sameCharacter),
+                       m_sorted.end());
+        m_sorted.shrink_to_fit();
+        for (const Cp932Spelling preferred : Cp932PreferredBytes)
+            lowerBound(m_sorted, preferred.character)->bytes = preferred.bytes;
+    }
+
+    // 0 when the code page lacks the character.
+    quint16 bytes(char16_t c) const
+    {
+        const auto found = lowerBound(m_sorted, c);
+        return found != m_sorted.end() && found->character == c ? found->bytes : 0;
+    }
+
+private:
+    std::vector<Cp932Spelling> m_sorted;
+};
+
+quint16 spelling(char16_t c)
+{
+    static const Spellings spellings;
+    return spellings.bytes(c);
 }
 
 // The bytes of one character (a surrogate pair counts as one); "?" for a
@@ -138,8 +99,10 @@ void appendEncoded(QByteArray &bytes, QStringView text, qsizetype &i)
     }
     if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
         ++i; // nothing outside the basic plane is in the code page
-    else if (const QByteArray encoded = tables().encoded(c); !encoded.isEmpty()) {
-        bytes += encoded;
+    else if (const quint16 encoded = spelling(c)) {
+        if (encoded > 0xFF)
+            bytes += char(encoded >> 8);
+        bytes += char(encoded & 0xFF);
         return;
     }
     bytes += '?';
@@ -149,8 +112,7 @@ int charByteCount(char16_t c)
 {
     if (c < 0x80)
         return 1;
-    const QByteArray encoded = tables().encoded(c);
-    return encoded.isEmpty() ? 1 : int(encoded.size());
+    return spelling(c) > 0xFF ? 2 : 1;
 }
 
 } // namespace
@@ -159,23 +121,25 @@ qsizetype cp932CharacterLength(QByteArrayView bytes)
 {
     if (bytes.isEmpty())
         return 0;
-    return bytes.size() >= 2 && isLeadByte(uchar(bytes[0])) && isTrailByte(uchar(bytes[1])) ? 2 : 1;
+    return bytes.size() >= 2 && isCp932LeadByte(uchar(bytes[0])) &&
+                   isCp932TrailByte(uchar(bytes[1]))
+               ? 2
+               : 1;
 }
 
 QString decodeCp932(QByteArrayView bytes)
 {
     QString text;
     text.reserve(bytes.size());
-    const CodeTables &codes = tables();
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         const uchar byte = uchar(bytes[i]);
         if (byte < 0x80) {
             text += QChar(byte);
-        } else if (!isLeadByte(byte)) {
-            const char16_t c = codes.single(byte);
+        } else if (!isCp932LeadByte(byte)) {
+            const char16_t c = singleByteCharacter(byte);
             text += QChar(c ? c : Undecodable);
-        } else if (i + 1 < bytes.size() && isTrailByte(uchar(bytes[i + 1]))) {
-            const char16_t c = codes.pair(byte, uchar(bytes[i + 1]));
+        } else if (i + 1 < bytes.size() && isCp932TrailByte(uchar(bytes[i + 1]))) {
+            const char16_t c = pairCharacter(byte, uchar(bytes[i + 1]));
             text += QChar(c ? c : Undecodable);
             ++i;
         } else {
