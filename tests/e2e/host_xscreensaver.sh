@@ -63,11 +63,9 @@ sleep 2
 running "$saver" || fail "finwicks ended while the screen was blanked"
 
 xscreensaver_command -deactivate >/dev/null || fail "xscreensaver-command -deactivate failed"
-for i in $(seq 40); do
-    kill -0 "$saver" 2>/dev/null || break
-    sleep 0.05
-done
-! kill -0 "$saver" 2>/dev/null || fail "finwicks still runs after deactivation"
+# The daemon passes the deactivation on through its graphics helper, which
+# can lag seconds behind on a loaded machine before it sends the signal.
+wait_end "$saver" 10 || fail "finwicks still runs after deactivation"
 ini_is_whole "$INI" || fail "the settings file is broken"
 [[ "$(fish_records)" != "$records_at_start" ]] || fail "finwicks ended without saving the positions"
 

@@ -181,11 +181,9 @@ done
 wait_ini
 wait_colours root 40 || fail "the screen shows no fish"
 "${as_user[@]}" xscreensaver-command -deactivate >/dev/null || fail "xscreensaver-command -deactivate failed"
-for i in $(seq 40); do
-    kill -0 "$saver" 2>/dev/null || break
-    sleep 0.05
-done
-! kill -0 "$saver" 2>/dev/null || fail "finwicks still runs after deactivation"
+# The daemon passes the deactivation on through its graphics helper, which
+# can lag seconds behind on a loaded machine before it sends the signal.
+wait_end "$saver" 10 || fail "finwicks still runs after deactivation"
 "${as_user[@]}" xscreensaver-command -exit >/dev/null 2>&1 || true
 wait_end "$daemon" 5 || true
 ini_is_whole "$INI" || fail "the settings file is broken"
