@@ -4,8 +4,8 @@
 #include "aquarium/FrameRoutine.h"
 #include "aquarium/MouseHandling.h"
 #include "aquarium/MovementResponse.h"
+#include "aquarium/TankStart.h"
 #include "platform/Clock.h"
-#include "platform/Conversions.h"
 #include "platform/ProgramControl.h"
 #include "platform/ui/IntervalTimer.h"
 #include "platform/ui/MessageBox.h"
@@ -14,18 +14,13 @@
 #include "state/AppState.h"
 #include "state/SettingsFile.h"
 
-#include <QBackingStore>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPaintEvent>
-#include <QPainter>
 #include <QPalette>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 #include <QWindow>
 
@@ -37,18 +32,6 @@ namespace {
 
 constexpr int StartInterval = 1000;
 constexpr int InformationDelay = 3000;
-// If no focus arrives (a window manager that keeps it), the scene is prepared
-// anyway after this long, so the aquarium never stays blank.
-constexpr int FocusFallbackDelay = 500;
-
-// A colour setting as a 24-bit value; an empty or broken one gives `fallback`.
-std::uint32_t colourOf(const QString &text, std::uint32_t fallback)
-{
-    const std::optional<double> value = textToNumber(text);
-    if (!value || *value < 0 || *value > 0xffffff)
-        return fallback;
-    return static_cast<std::uint32_t>(nearestInt(*value));
-}
 
 QPushButton *makeButton(QWidget *parent, const QString &caption, const QString &tip)
 {
@@ -153,84 +136,12 @@ void frmAquarium::Form_Load()
     m_pictureScreenMask->setGeometry(0, 0, m_screen.width(), m_screen.height());
     layOutButtons();
 
-    m_model.mouseClick = MouseClickState{};
-    Surface &surface = m_pictureScreen->surface();
-    surface.setForeColor(colourOf(m_state.settings.forecolor, 0xffffff));
-    surface.setBackColor(colourOf(m_state.settings.backcolor, 0x000000));
-    surface.cls();
-
-    m_model.bubbles.clear();
-    m_model.airPlacement = false;
-    m_model.firstFocusPending = true;
+    startTank(m_model, m_pictureScreen->surface(), m_state.settings);
 
     m_timerInformationClear->setInterval(0);
     m_timerInformationClear->setEnabled(false);
     setFishMoveInterval(StartInterval);
     m_timerFishMove->setEnabled(true);
-}
-
-void frmAquarium::layOutButtons()
-{
-    const int width = m_screen.width();
-    m_commandExit->move(width - m_commandExit->width(), 0);
-    m_commandConfig->move(width - m_commandExit->width() - m_commandConfig->width(), 0);
-    m_commandAir->move(m_commandConfig->x() - m_commandAir->width(), 0);
-}
-
-void frmAquarium::showOverScreen()
-{
-    placeOverScreen(QGuiApplication::primaryScreen());
-    setWindowState(windowState() | Qt::WindowFullScreen);
-    show();
-    m_mirrors->start([this](InputView *view) { connectInput(view); });
-    // A primary monitor unplugged or changed: the tank moves to the new one
-    // (its mirror there gives way).
-    connect(qGuiApp, &QGuiApplication::primaryScreenChanged, this, &frmAquarium::followScreen);
-    raise();
-    activateWindow();
-    m_pictureScreen->setFocus(Qt::ActiveWindowFocusReason);
-    takeKeyboard();
-    QTimer::singleShot(FocusFallbackDelay, this, [this] {
-        if (m_model.firstFocusPending)
-            PictureScreen_GotFocus();
-    });
-}
-
-void frmAquarium::followScreen(QScreen *screen)
-{
-    if (!screen)
-        return;
-    placeOverScreen(screen);
-    resizeToScreen(screen->geometry().size());
-}
-
-void frmAquarium::placeOverScreen(QScreen *screen)
-{
-    // Placed by hand, since without a window manager nobody else would; a
-    // window manager (or Wayland compositor) learns from the full-screen
-    // state on that screen to keep panels below.
-    winId();
-    if (screen)
-        windowHandle()->setScreen(screen);
-    const QPoint origin = screen ? screen->geometry().topLeft() : QPoint(0, 0);
-    setGeometry(QRect(origin, m_screen));
-    // Monitors rearranged: the screen moves or changes size under us.
-    disconnect(m_screenGeometry);
-    if (screen)
-        m_screenGeometry = connect(screen, &QScreen::geometryChanged, this,
-                                   [this, screen] { followScreen(screen); });
-}
-
-void frmAquarium::resizeToScreen(QSize screen)
-{
-    if (screen.isEmpty() || screen == m_screen)
-        return;
-    m_screen = screen;
-    resize(screen);
-    m_pictureScreen->setGeometry(0, 0, screen.width(), screen.height());
-    m_pictureScreenMask->setGeometry(0, 0, screen.width(), screen.height());
-    layOutButtons();
-    PictureScreen_GotFocus();
 }
 
 void frmAquarium::Timer_FishMove_Timer()
@@ -382,19 +293,6 @@ void frmAquarium::PictureScreen_GotFocus()
     m_preparing = false;
 }
 
-void frmAquarium::releaseCoverPixels()
-{
-    // The cover is the one thing drawn over the whole window through Qt's
-    // backing store; with the surface a window of its own, nothing else needs
-    // that screen-sized buffer. It is given back, and Qt makes a new one as
-    // soon as it paints again, touched only where the buttons are.
-    QBackingStore *store = backingStore();
-    if (!m_pictureScreen->paintsOnScreen() || !store || store->size().width() <= 1)
-        return;
-    store->resize(QSize(1, 1));
-    update();
-}
-
 void frmAquarium::reportPictureTooSmall()
 {
     // In a host's window no box of ours could be reached or even seen.
@@ -428,17 +326,6 @@ void frmAquarium::setButtonsVisible(bool visible)
         if (visible)
             button->raise();
     }
-}
-
-void frmAquarium::paintEvent(QPaintEvent *event)
-{
-    // Under the surface it paints itself; only the margin is ours.
-    const QRegion margin = event->region() - m_pictureScreen->geometry();
-    if (margin.isEmpty())
-        return;
-    QPainter painter(this);
-    for (const QRect &rect : margin)
-        painter.fillRect(rect, palette().window());
 }
 
 void frmAquarium::restartInformationTimer()
