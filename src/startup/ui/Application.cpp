@@ -48,6 +48,10 @@ int runApplication(int argc, char **argv)
     if (!owner && !host.hosted())
         return 0;
 
+    // Everything is drawn by the CPU: Qt's GL integration would only map its
+    // libraries. One set by the user is left alone.
+    if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
+        qputenv("QT_XCB_GL_INTEGRATION", "none");
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("finwicks"));
     Translations translations;
