@@ -169,8 +169,11 @@ bool ImagePresenter::presentToX11(const QImage &image, const DeviceMapping &mapp
 {
     // The X server reads the rectangles from shared memory straight into the
     // window: no copy into Qt's backing store, no Qt flush.
+    // Qt paints the top level through its own connection as well, so frames
+    // sent over another could overtake its older pixels.
     QWidget *top = m_view->window();
-    if (!m_x11->available() || (!m_view->isWindow() && m_view->nativeParentWidget() != top))
+    if (!m_x11->available() || m_x11->usesOwnConnection() ||
+        (!m_view->isWindow() && m_view->nativeParentWidget() != top))
         return false;
     if (m_watchedWindow != handle) {
         if (m_watchedWindow)

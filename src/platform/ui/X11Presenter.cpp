@@ -1,5 +1,7 @@
 #include "platform/ui/X11Presenter.h"
 
+#include "platform/ui/X11Connection.h"
+
 #include <QGuiApplication>
 
 #include <xcb/shm.h>
@@ -99,19 +101,21 @@ bool takesOurPixels(xcb_connection_t *connection, const xcb_visualtype_t *visual
 
 // A shared memory segment attached by us and by the X server. It goes once
 // neither the presenter nor an image on it needs it; the X server's side is
-// detached only while the connection it was attached on is still the
-// application's.
+// detached only while the connection it was attached on is still open: ours
+// is kept open by the segment, the application's only while Qt runs.
 struct X11Presenter::Segment
 {
     xcb_connection_t *connection = nullptr;
+    std::shared_ptr<X11Connection> own;
     xcb_shm_seg_t id = 0;
     void *address = nullptr;
     std::size_t bytes = 0;
     SharingMethod method = SharingMethod::SystemV;
     QSize size;
 
-    static std::shared_ptr<Segment> attach(xcb_connection_t *connection, SegmentSharing &sharing,
-                                           QSize size);
+    static std::shared_ptr<Segment> attach(xcb_connection_t *connection,
+                                           const std::shared_ptr<X11Connection> &own,
+                                           SegmentSharing &sharing, QSize size);
     ~Segment();
     Segment() = default;
     Segment(const Segment &) = delete;
@@ -123,12 +127,15 @@ private:
 };
 
 std::shared_ptr<X11Presenter::Segment>
-X11Presenter::Segment::attach(xcb_connection_t *connection, SegmentSharing &sharing, QSize size)
+X11Presenter::Segment::attach(xcb_connection_t *connection,
+                              const std::shared_ptr<X11Connection> &own, SegmentSharing &sharing,
+                              QSize size)
 {
     if (size.isEmpty())
         return nullptr;
     auto segment = std::make_shared<Segment>();
     segment->connection = connection;
+    segment->own = own;
     segment->size = size;
     segment->bytes = std::size_t(size.width()) * std::size_t(size.height()) * 4;
     const bool attached = sharing.attach([&segment](SharingMethod method) {
@@ -194,7 +201,7 @@ X11Presenter::Segment::~Segment()
         return; // never attached
     // Requests already sent that read the segment are served from the
     // server's own attachment, so ours can go at once.
-    if (qGuiApp && applicationConnection() == connection) {
+    if (own || (qGuiApp && applicationConnection() == connection)) {
         xcb_shm_detach(connection, id);
         xcb_flush(connection);
     }
@@ -206,12 +213,33 @@ X11Presenter::Segment::~Segment()
 
 X11Presenter::X11Presenter()
 {
-    xcb_connection_t *connection = applicationConnection();
-    if (!connection)
+    xcb_connection_t *application = applicationConnection();
+    if (!application || useOwnConnection(application))
         return;
-    m_sharing = SegmentSharing(sharingOffer(connection));
+    m_sharing = SegmentSharing(sharingOffer(application));
     if (m_sharing.possible())
-        m_connection = connection;
+        m_connection = application;
+}
+
+bool X11Presenter::useOwnConnection(xcb_connection_t *application)
+{
+    // Only where frames can go to a window of the view's own from our
+    // segments: a window Qt paints too would get its pixels from two
+    // connections, whose requests the server may take in either order.
+    std::shared_ptr<X11Connection> own = X11Connection::openBeside(application);
+    if (!own)
+        return false;
+    m_own = own;
+    m_connection = own->get();
+    m_sharing = SegmentSharing(sharingOffer(m_connection));
+    if (m_sharing.possible() && sharesMemory() && defaultVisualUsable()) {
+        m_application = application;
+        return true;
+    }
+    m_own.reset();
+    m_connection = nullptr;
+    m_sharing = SegmentSharing(SharingOffer{});
+    return false;
 }
 
 bool X11Presenter::sharesMemory()
@@ -220,7 +248,7 @@ bool X11Presenter::sharesMemory()
         return false;
     // Decided by a small segment when nothing has been attached yet.
     if (!m_sharing.method())
-        Segment::attach(m_connection, m_sharing, QSize(1, 1));
+        Segment::attach(m_connection, m_own, m_sharing, QSize(1, 1));
     return m_sharing.possible();
 }
 
@@ -248,7 +276,7 @@ QImage X11Presenter::allocate(QSize size)
 {
     if (!m_connection)
         return QImage();
-    std::shared_ptr<Segment> segment = Segment::attach(m_connection, m_sharing, size);
+    std::shared_ptr<Segment> segment = Segment::attach(m_connection, m_own, m_sharing, size);
     if (!segment)
         return QImage();
     m_imageSegment = segment;
@@ -363,6 +391,10 @@ bool X11Presenter::prepareWindow(std::uint32_t window)
         return m_windowUsable;
     m_window = window;
     m_windowUsable = false;
+    // Qt made the window on its connection: the server must have done so
+    // before ours can name it.
+    if (m_application)
+        syncWithServer(m_application);
     xcb_get_geometry_reply_t *geometry =
         xcb_get_geometry_reply(m_connection, xcb_get_geometry(m_connection, window), nullptr);
     xcb_get_window_attributes_reply_t *attributes = xcb_get_window_attributes_reply(
@@ -393,7 +425,7 @@ bool X11Presenter::prepareDeviceSegment(QSize size)
     if (m_deviceSegment && m_deviceSegment->size == size)
         return true;
     m_deviceSegment.reset();
-    m_deviceSegment = Segment::attach(m_connection, m_sharing, size);
+    m_deviceSegment = Segment::attach(m_connection, m_own, m_sharing, size);
     return m_deviceSegment != nullptr;
 }
 

@@ -17,6 +17,10 @@ struct xcb_connection_t;
 struct xcb_rectangle_t;
 
 namespace fw {
+class X11Connection;
+}
+
+namespace fw {
 
 // What the X server of a connection offers for sharing memory; sends no
 // request of the extension unless the server has it.
@@ -39,6 +43,9 @@ public:
     X11Presenter &operator=(const X11Presenter &) = delete;
 
     bool available() const { return m_connection != nullptr; }
+    // Whether frames go over a connection of our own rather than Qt's: then
+    // only windows that Qt never paints may be presented to.
+    bool usesOwnConnection() const { return m_own != nullptr; }
     // Whether the X server takes our segments, found out by making one when
     // none has been made yet. Once it has refused, nothing is tried again.
     bool sharesMemory();
@@ -63,6 +70,7 @@ public:
     struct Segment;
 
 private:
+    bool useOwnConnection(xcb_connection_t *application);
     bool prepareWindow(std::uint32_t window);
     // Makes the device segment `size` large; an empty size frees it.
     bool prepareDeviceSegment(QSize size);
@@ -73,6 +81,10 @@ private:
 
     // Null without the xcb platform or the shared-memory extension.
     xcb_connection_t *m_connection = nullptr;
+    // Ours, when frames go over it; Qt's is then kept to wait for the windows
+    // it makes.
+    std::shared_ptr<X11Connection> m_own;
+    xcb_connection_t *m_application = nullptr;
     SegmentSharing m_sharing{SharingOffer{}};
     std::uint32_t m_window = 0;
     bool m_windowUsable = false;
