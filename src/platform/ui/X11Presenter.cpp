@@ -384,6 +384,12 @@ void X11Presenter::waitForServer()
     m_syncPending = false;
     xcb_get_input_focus_cookie_t cookie{m_syncSequence};
     std::free(xcb_get_input_focus_reply(m_connection, cookie, nullptr));
+    // Nothing reads events on our own connection: an error that came with the
+    // answer (a window gone under a frame) would otherwise pile up.
+    if (m_own) {
+        while (xcb_generic_event_t *event = xcb_poll_for_queued_event(m_connection))
+            std::free(event);
+    }
 }
 bool X11Presenter::prepareWindow(std::uint32_t window)
 {
