@@ -2,6 +2,7 @@
 
 #include "platform/DirtyRegion.h"
 #include "platform/SpriteSpans.h"
+#include "platform/TextBlend.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -96,10 +97,11 @@ public:
     int italicLean() const;
 
     // The print position (CurrentX, CurrentY). print() draws the text at it in
-    // the fore colour; each line feed (LF, CR or CR LF) starts a new line at
-    // the left edge, and after the text the position moves to the start of
-    // the next line, as a picture box's Print does. printInline() leaves the
-    // position just after the last character instead.
+    // the fore colour, on the nearest whole pixel; each line feed (LF, CR or
+    // CR LF) starts a new line at the left edge, and after the text the
+    // position moves to the start of the next line, as a picture box's Print
+    // does. printInline() leaves the position just after the last character
+    // instead.
     double currentX = 0;
     double currentY = 0;
     void print(QStringView text);
@@ -128,6 +130,9 @@ private:
         double width = 0;
         std::uint64_t lastUse = 0;
         bool valid = false;
+        // Measured at the line's first print.
+        TextCoverage coverage;
+        bool coverageMeasured = false;
     };
 
     // A sprite drawn by its runs changed only those: the wipe refills just
@@ -139,7 +144,9 @@ private:
         QPoint origin;    // where the sprite's top-left corner lay
     };
 
-    const CachedLine &cachedLine(QStringView line) const;
+    CachedLine &cachedLine(QStringView line) const;
+    void drawLine(CachedLine &line, QPoint at);
+    PenBlend &penBlend();
     QPainter &painter();
     void endPainting();
     std::uint32_t *writablePixels();
@@ -170,6 +177,8 @@ private:
     // allocations, and the aquarium prints on every frame.
     std::unique_ptr<QPainter> m_painter;
     std::uint32_t m_painterColor = 0;
+    // Made at the first text drawn: its tables take 128 to 256 kilobytes.
+    std::unique_ptr<PenBlend> m_penBlend;
     mutable std::array<CachedLine, TextCacheSize> m_lines;
     mutable std::uint64_t m_useCounter = 0;
 };

@@ -1,6 +1,9 @@
 // Text on the surface: lines laid out once and kept, measured, and printed
-// through the painter.
+// by blending their coverage ourselves (or, where that cannot match Qt's
+// drawing, through the painter).
 #include "platform/Surface.h"
+
+#include "platform/Conversions.h"
 
 #include <QHashFunctions>
 #include <QPainter>
@@ -40,7 +43,7 @@ void Surface::setFont(const QFont &font)
         m_painter->setFont(m_font);
 }
 
-const Surface::CachedLine &Surface::cachedLine(QStringView line) const
+Surface::CachedLine &Surface::cachedLine(QStringView line) const
 {
     // The hash spares comparing the text with every entry: a full tank
     // looks up a hundred labels a frame.
@@ -63,6 +66,7 @@ const Surface::CachedLine &Surface::cachedLine(QStringView line) const
     entry.hash = hash;
     entry.lastUse = ++m_useCounter;
     entry.valid = true;
+    entry.coverageMeasured = false;
     return entry;
 }
 
@@ -93,9 +97,10 @@ void Surface::printInline(QStringView text)
     const int lean = italicLean();
     forEachLine(text, [&](QStringView line, bool lineBreak) {
         if (!line.isEmpty() && !m_image.isNull()) {
-            const CachedLine &entry = cachedLine(line);
-            painter().drawStaticText(QPointF(currentX, currentY), entry.layout);
-            const QRectF area(currentX - lean, currentY, entry.width + 2 * lean, lineHeight());
+            CachedLine &entry = cachedLine(line);
+            const QPoint at(nearestInt(currentX), nearestInt(currentY));
+            drawLine(entry, at);
+            const QRectF area(at.x() - lean, at.y(), entry.width + 2 * lean, lineHeight());
             markDirty(area.toAlignedRect());
             currentX += entry.width;
         } else if (!line.isEmpty()) {
@@ -106,6 +111,31 @@ void Surface::printInline(QStringView text)
             currentY += lineHeight();
         }
     });
+}
+
+PenBlend &Surface::penBlend()
+{
+    if (!m_penBlend)
+        m_penBlend = std::make_unique<PenBlend>();
+    m_penBlend->setPen(toPixel(m_foreColor));
+    return *m_penBlend;
+}
+
+void Surface::drawLine(CachedLine &line, QPoint at)
+{
+    // Text lands on whole pixels, as the sprites do: a label keeps its shape
+    // as its fish moves, and its coverage, measured once, serves every frame.
+    PenBlend &pen = penBlend();
+    if (!line.coverageMeasured) {
+        const QSize box(int(std::ceil(line.width)), int(std::ceil(lineHeight())));
+        line.coverage = TextCoverage::measure(line.layout, m_font, box, box.height(), pen);
+        line.coverageMeasured = true;
+    }
+    if (!line.coverage.usable()) {
+        painter().drawStaticText(QPointF(at), line.layout);
+        return;
+    }
+    line.coverage.blend(writablePixels(), m_image.bytesPerLine() / 4, m_image.size(), at, pen);
 }
 
 void Surface::print(QStringView text)

@@ -1,8 +1,14 @@
 #include "platform/Fonts.h"
 #include "platform/Surface.h"
+#include "platform/TextBlend.h"
+#include "support/TextDrawCheck.h"
 
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QStaticText>
+
+#include <algorithm>
+#include <cstdio>
 
 #include <gtest/gtest.h>
 
@@ -184,4 +190,63 @@ TEST(SurfaceText, ReusesLayoutsAndStaysCorrectBeyondTheCache)
     bigger.setPixelSize(36);
     surface.setFont(bigger);
     EXPECT_GT(surface.textWidth(u"12:00:00"), first * 1.5);
+}
+
+TEST(SurfaceText, LabelsLookAsQtDrawsThemOnWholePixels)
+{
+    // Our own blend of the measured coverage against Qt's drawing of the same
+    // line at the same whole pixel, over plain and varied backgrounds, in light,
+    // saturated and dark pens, and lines that run off the edges.
+    const QStringList texts{QStringLiteral("Wakana"),
+                            QStringLiteral("ﾊﾁｪｯﾄ"),
+                            QStringLiteral("ネオンテトラ"),
+                            QStringLiteral("水草"),
+                            QStringLiteral("2026/12/09  23:59:58"),
+                            QStringLiteral("AVWTaf/j")};
+    QImage plain(200, 48, QImage::Format_RGB32);
+    plain.fill(Qt::black);
+    int largest = 0;
+    for (const std::uint32_t pen : {0xffffffu, 0x00ffffu, 0x803010u}) {
+        for (const QImage &under : {plain, fw::test::noise(plain.size(), pen)}) {
+            for (const QString &text : texts) {
+                for (const QPoint at : {QPoint(12, 9), QPoint(-15, 4), QPoint(150, 30)}) {
+                    const auto result = fw::test::compareWithQt(text, at, pen, under);
+                    EXPECT_TRUE(result.blendedByUs) << text.toStdString();
+                    largest = std::max(largest, result.largestDifference);
+                }
+            }
+        }
+    }
+    std::printf("largest difference from Qt's drawing: %d of 255\n", largest);
+    EXPECT_LE(largest, 6);
+}
+
+TEST(SurfaceText, CoverageThatCannotMatchQtIsLeftToQt)
+{
+    const QFont font = fw::surfaceFont();
+    QStaticText layout(QStringLiteral("Wakana"));
+    layout.prepare(QTransform(), font);
+    const QSize box(80, 25);
+    EXPECT_TRUE(fw::TextCoverage::measure(layout, font, box, 25, fw::PenBlend()).usable());
+    // Blended without Qt's text gamma, the check against Qt's drawing fails.
+    fw::PenBlend linear(1.0);
+    linear.setPen(qRgb(255, 255, 255));
+    EXPECT_FALSE(fw::TextCoverage::measure(layout, font, box, 25, linear).usable());
+}
+
+TEST(PenBlend, KeepsTheDestinationAtNoCoverageAndThePenAtFull)
+{
+    fw::PenBlend blend;
+    for (const QRgb pen :
+         {qRgb(255, 255, 255), qRgb(0, 255, 255), qRgb(12, 200, 12), qRgb(200, 12, 99)}) {
+        blend.setPen(pen); // each change keeps or remakes the right tables
+        for (const QRgb dest : {qRgb(0, 0, 0), qRgb(17, 130, 250)}) {
+            EXPECT_EQ(blend.blend(dest, 0), dest | 0xff000000u);
+            EXPECT_EQ(blend.blend(dest, 255), pen | 0xff000000u);
+        }
+    }
+    // Half coverage mixes in linear light: white over black comes out at
+    // 0.5 to the power 1 / 1.7 (170), not at the average 128.
+    blend.setPen(qRgb(255, 255, 255));
+    EXPECT_NEAR(qGreen(blend.blend(qRgb(0, 0, 0), 128)), 170, 1);
 }
