@@ -17,10 +17,8 @@ struct xcb_connection_t;
 struct xcb_rectangle_t;
 
 namespace fw {
-class X11Connection;
-}
 
-namespace fw {
+class X11Connection;
 
 // What the X server of a connection offers for sharing memory; sends no
 // request of the extension unless the server has it.
@@ -33,7 +31,9 @@ SharingOffer sharingOffer(xcb_connection_t *connection);
 // pixel ratio, are copied (scaled on the way) into a segment of device pixels
 // first. Only works on the xcb platform with the MIT-SHM extension and a
 // 24-bit true-colour window; available() says whether it can be used at all,
-// sharesMemory() whether the server takes our segments.
+// sharesMemory() whether the server takes our segments. Where frames can go
+// to a window of the view's own, they go over a connection of ours, whose
+// answers wake none of Qt's threads.
 class X11Presenter final : public PixelStorage
 {
 public:
