@@ -77,7 +77,8 @@ saved_today || fail "not saved after the primary monitor went"
 # device pixels it needed there are given back (as many frame segments as
 # before).
 frame_segments() { grep -c 'memfd:finwicks-frame' "/proc/$APP_PID/maps" || true; }
-xrandr --output DUMMY0 --primary
+# Both monitors side by side again: the primary was switched off above.
+xrandr --output DUMMY0 --mode fw1080 --pos 0x0 --primary --output DUMMY1 --mode fw1080 --pos 1920x0
 write_ini backcolor=$GROUND_SETTING
 QT_SCREEN_SCALE_FACTORS="1;1.5" start_aquarium
 before=$(frame_segments)
