@@ -15,6 +15,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 class QPainter;
 
@@ -131,8 +132,7 @@ private:
         std::uint64_t lastUse = 0;
         bool valid = false;
         // Measured at the line's first print.
-        TextCoverage coverage;
-        bool coverageMeasured = false;
+        std::optional<TextCoverage> coverage;
     };
 
     // A sprite drawn by its runs changed only those: the wipe refills just

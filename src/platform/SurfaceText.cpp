@@ -66,7 +66,7 @@ Surface::CachedLine &Surface::cachedLine(QStringView line) const
     entry.hash = hash;
     entry.lastUse = ++m_useCounter;
     entry.valid = true;
-    entry.coverageMeasured = false;
+    entry.coverage.reset();
     return entry;
 }
 
@@ -126,16 +126,15 @@ void Surface::drawLine(CachedLine &line, QPoint at)
     // Text lands on whole pixels, as the sprites do: a label keeps its shape
     // as its fish moves, and its coverage, measured once, serves every frame.
     PenBlend &pen = penBlend();
-    if (!line.coverageMeasured) {
+    if (!line.coverage) {
         const QSize box(int(std::ceil(line.width)), int(std::ceil(lineHeight())));
         line.coverage = TextCoverage::measure(line.layout, m_font, box, box.height(), pen);
-        line.coverageMeasured = true;
     }
-    if (!line.coverage.usable()) {
+    if (!line.coverage->usable()) {
         painter().drawStaticText(QPointF(at), line.layout);
         return;
     }
-    line.coverage.blend(writablePixels(), m_image.bytesPerLine() / 4, m_image.size(), at, pen);
+    line.coverage->blend(writablePixels(), m_image.bytesPerLine() / 4, m_image.size(), at, pen);
 }
 
 void Surface::print(QStringView text)
