@@ -21,6 +21,14 @@ QByteArray applicationDisplayName()
 
 } // namespace
 
+xcb_connection_t *applicationConnection()
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return nullptr;
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
+
 std::shared_ptr<X11Connection> X11Connection::openBeside(xcb_connection_t *application)
 {
     if (!application)

@@ -29,6 +29,9 @@ private:
     xcb_connection_t *m_connection;
 };
 
+// Qt's own connection; null off the xcb platform.
+xcb_connection_t *applicationConnection();
+
 // Waits until the X server has handled every request `connection` sent so far
 // (windows made on it can then be named on another connection).
 void syncWithServer(xcb_connection_t *connection);

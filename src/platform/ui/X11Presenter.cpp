@@ -1,57 +1,14 @@
 #include "platform/ui/X11Presenter.h"
 
 #include "platform/ui/X11Connection.h"
-
-#include <QGuiApplication>
+#include "platform/ui/X11Segment.h"
 
 #include <xcb/shm.h>
 #include <xcb/xcb.h>
 
-#include <sys/ipc.h>
-#include <sys/mman.h>
-#include <sys/shm.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <cstdlib>
 
 namespace fw {
-
-namespace {
-
-xcb_connection_t *applicationConnection()
-{
-    if (QGuiApplication::platformName() != QLatin1String("xcb"))
-        return nullptr;
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 ? x11->connection() : nullptr;
-}
-
-} // namespace
-
-SharingOffer sharingOffer(xcb_connection_t *connection)
-{
-    SharingOffer offer;
-    // A request of an extension the server lacks closes the connection:
-    // asked only once the server has said it has it.
-    const xcb_query_extension_reply_t *extension = xcb_get_extension_data(connection, &xcb_shm_id);
-    if (!extension || !extension->present)
-        return offer;
-    xcb_shm_query_version_reply_t *version =
-        xcb_shm_query_version_reply(connection, xcb_shm_query_version(connection), nullptr);
-    if (!version)
-        return offer;
-    offer.extension = true;
-    offer.major = version->major_version;
-    offer.minor = version->minor_version;
-    std::free(version);
-    sockaddr_storage address = {};
-    socklen_t length = sizeof address;
-    offer.localSocket = ::getsockname(xcb_get_file_descriptor(connection),
-                                      reinterpret_cast<sockaddr *>(&address), &length) == 0 &&
-                        address.ss_family == AF_UNIX;
-    return offer;
-}
 
 namespace {
 
@@ -99,118 +56,6 @@ bool takesOurPixels(xcb_connection_t *connection, const xcb_visualtype_t *visual
 
 } // namespace
 
-// A shared memory segment attached by us and by the X server. It goes once
-// neither the presenter nor an image on it needs it; the X server's side is
-// detached only while the connection it was attached on is still open: ours
-// is kept open by the segment, the application's only while Qt runs.
-struct X11Presenter::Segment
-{
-    xcb_connection_t *connection = nullptr;
-    std::shared_ptr<X11Connection> own;
-    xcb_shm_seg_t id = 0;
-    void *address = nullptr;
-    std::size_t bytes = 0;
-    SharingMethod method = SharingMethod::SystemV;
-    QSize size;
-
-    static std::shared_ptr<Segment> attach(xcb_connection_t *connection,
-                                           const std::shared_ptr<X11Connection> &own,
-                                           SegmentSharing &sharing, QSize size);
-    ~Segment();
-    Segment() = default;
-    Segment(const Segment &) = delete;
-    Segment &operator=(const Segment &) = delete;
-
-private:
-    bool attachMemoryFile();
-    bool attachSystemV();
-};
-
-std::shared_ptr<X11Presenter::Segment>
-X11Presenter::Segment::attach(xcb_connection_t *connection,
-                              const std::shared_ptr<X11Connection> &own, SegmentSharing &sharing,
-                              QSize size)
-{
-    if (size.isEmpty())
-        return nullptr;
-    auto segment = std::make_shared<Segment>();
-    segment->connection = connection;
-    segment->own = own;
-    segment->size = size;
-    segment->bytes = std::size_t(size.width()) * std::size_t(size.height()) * 4;
-    const bool attached = sharing.attach([&segment](SharingMethod method) {
-        segment->method = method;
-        return method == SharingMethod::MemoryFile ? segment->attachMemoryFile()
-                                                   : segment->attachSystemV();
-    });
-    return attached ? segment : nullptr;
-}
-
-bool X11Presenter::Segment::attachMemoryFile()
-{
-    const int fd = ::memfd_create("finwicks-frame", MFD_CLOEXEC);
-    if (fd < 0)
-        return false;
-    void *mapped = MAP_FAILED;
-    if (::ftruncate(fd, off_t(bytes)) == 0)
-        mapped = ::mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
-    if (mapped == MAP_FAILED) {
-        ::close(fd);
-        return false;
-    }
-    // The connection takes the descriptor and closes it once sent.
-    id = xcb_generate_id(connection);
-    xcb_generic_error_t *error =
-        xcb_request_check(connection, xcb_shm_attach_fd_checked(connection, id, fd, 0));
-    if (error) {
-        std::free(error);
-        ::munmap(mapped, bytes);
-        return false;
-    }
-    address = mapped;
-    return true;
-}
-
-bool X11Presenter::Segment::attachSystemV()
-{
-    const int shmId = shmget(IPC_PRIVATE, bytes, IPC_CREAT | 0600);
-    if (shmId < 0)
-        return false;
-    void *attached = shmat(shmId, nullptr, 0);
-    // Marked for removal at once: it lives while attached (the server may
-    // still attach it on Linux) and goes with the last detach, even if we
-    // are killed before the server answers.
-    shmctl(shmId, IPC_RMID, nullptr);
-    if (attached == reinterpret_cast<void *>(-1))
-        return false;
-    id = xcb_generate_id(connection);
-    xcb_generic_error_t *error =
-        xcb_request_check(connection, xcb_shm_attach_checked(connection, id, shmId, 0));
-    if (error) {
-        std::free(error);
-        shmdt(attached);
-        return false;
-    }
-    address = attached;
-    return true;
-}
-
-X11Presenter::Segment::~Segment()
-{
-    if (!address)
-        return; // never attached
-    // Requests already sent that read the segment are served from the
-    // server's own attachment, so ours can go at once.
-    if (own || (qGuiApp && applicationConnection() == connection)) {
-        xcb_shm_detach(connection, id);
-        xcb_flush(connection);
-    }
-    if (method == SharingMethod::MemoryFile)
-        ::munmap(address, bytes);
-    else
-        shmdt(address);
-}
-
 X11Presenter::X11Presenter()
 {
     xcb_connection_t *application = applicationConnection();
@@ -248,7 +93,7 @@ bool X11Presenter::sharesMemory()
         return false;
     // Decided by a small segment when nothing has been attached yet.
     if (!m_sharing.method())
-        Segment::attach(m_connection, m_own, m_sharing, QSize(1, 1));
+        X11Segment::attach(m_connection, m_own, m_sharing, QSize(1, 1));
     return m_sharing.possible();
 }
 
@@ -276,22 +121,22 @@ QImage X11Presenter::allocate(QSize size)
 {
     if (!m_connection)
         return QImage();
-    std::shared_ptr<Segment> segment = Segment::attach(m_connection, m_own, m_sharing, size);
+    std::shared_ptr<X11Segment> segment = X11Segment::attach(m_connection, m_own, m_sharing, size);
     if (!segment)
         return QImage();
     m_imageSegment = segment;
     // The image holds the segment; it is released when the image's last
     // copy goes, whichever of us ends first.
-    auto *owner = new std::shared_ptr<Segment>(segment);
+    auto *owner = new std::shared_ptr<X11Segment>(segment);
     return QImage(
         static_cast<uchar *>(segment->address), size.width(), size.height(),
         qsizetype(size.width()) * 4, QImage::Format_RGB32,
-        [](void *info) { delete static_cast<std::shared_ptr<Segment> *>(info); }, owner);
+        [](void *info) { delete static_cast<std::shared_ptr<X11Segment> *>(info); }, owner);
 }
 
-const X11Presenter::Segment *X11Presenter::segmentHolding(const QImage &image) const
+const X11Segment *X11Presenter::segmentHolding(const QImage &image) const
 {
-    const std::shared_ptr<Segment> segment = m_imageSegment.lock();
+    const std::shared_ptr<X11Segment> segment = m_imageSegment.lock();
     if (!segment || image.constBits() != segment->address || image.size() != segment->size ||
         image.bytesPerLine() != qsizetype(segment->size.width()) * 4)
         return nullptr;
@@ -309,7 +154,7 @@ bool X11Presenter::present(const QImage &image, const DeviceMapping &mapping, co
     // An image in a segment of ours shown pixel for pixel goes as it is, and
     // needs no device pixels besides (back from a monitor of another ratio,
     // they are given back).
-    const Segment *source = mapping.isIdentity() ? segmentHolding(image) : nullptr;
+    const X11Segment *source = mapping.isIdentity() ? segmentHolding(image) : nullptr;
     if (!prepareDeviceSegment(source ? QSize() : whole.size()))
         return false;
     if (!source)
@@ -431,7 +276,7 @@ bool X11Presenter::prepareDeviceSegment(QSize size)
     if (m_deviceSegment && m_deviceSegment->size == size)
         return true;
     m_deviceSegment.reset();
-    m_deviceSegment = Segment::attach(m_connection, m_own, m_sharing, size);
+    m_deviceSegment = X11Segment::attach(m_connection, m_own, m_sharing, size);
     return m_deviceSegment != nullptr;
 }
 

@@ -19,10 +19,7 @@ struct xcb_rectangle_t;
 namespace fw {
 
 class X11Connection;
-
-// What the X server of a connection offers for sharing memory; sends no
-// request of the extension unless the server has it.
-SharingOffer sharingOffer(xcb_connection_t *connection);
+struct X11Segment;
 
 // Shows changed rectangles of an image in an X11 window through shared memory,
 // without going through Qt's backing store. As pixel storage it gives out
@@ -67,8 +64,6 @@ public:
     QImage allocate(QSize size) override;
     void waitUntilRead() override { waitForServer(); }
 
-    struct Segment;
-
 private:
     bool useOwnConnection(xcb_connection_t *application);
     bool prepareWindow(std::uint32_t window);
@@ -76,7 +71,7 @@ private:
     bool prepareDeviceSegment(QSize size);
     // The segment an image's pixels lie in, if it is one of ours and holds
     // them as a whole image of its own.
-    const Segment *segmentHolding(const QImage &image) const;
+    const X11Segment *segmentHolding(const QImage &image) const;
     void waitForServer();
 
     // Null without the xcb platform or the shared-memory extension.
@@ -91,9 +86,9 @@ private:
     std::uint8_t m_depth = 0;
     std::uint32_t m_gc = 0;
     // Device pixels for images that are not shown as they are.
-    std::shared_ptr<Segment> m_deviceSegment;
+    std::shared_ptr<X11Segment> m_deviceSegment;
     // The segment of the image last given out; the image owns it as well.
-    std::weak_ptr<Segment> m_imageSegment;
+    std::weak_ptr<X11Segment> m_imageSegment;
     // The X server reads the segment after we return; it must be done before
     // the next frame writes into it.
     bool m_syncPending = false;
