@@ -59,6 +59,19 @@ std::shared_ptr<X11Segment> X11Segment::attach(xcb_connection_t *connection,
     return attached ? segment : nullptr;
 }
 
+namespace {
+
+// Waits for the server's answer to a checked request.
+bool serverAccepted(xcb_connection_t *connection, xcb_void_cookie_t request)
+{
+    xcb_generic_error_t *error = xcb_request_check(connection, request);
+    const bool accepted = error == nullptr;
+    std::free(error);
+    return accepted;
+}
+
+} // namespace
+
 bool X11Segment::attachMemoryFile()
 {
     const int fd = ::memfd_create("finwicks-frame", MFD_CLOEXEC);
@@ -73,10 +86,7 @@ bool X11Segment::attachMemoryFile()
     }
     // The connection takes the descriptor and closes it once sent.
     id = xcb_generate_id(connection);
-    xcb_generic_error_t *error =
-        xcb_request_check(connection, xcb_shm_attach_fd_checked(connection, id, fd, 0));
-    if (error) {
-        std::free(error);
+    if (!serverAccepted(connection, xcb_shm_attach_fd_checked(connection, id, fd, 0))) {
         ::munmap(mapped, bytes);
         return false;
     }
@@ -97,10 +107,7 @@ bool X11Segment::attachSystemV()
     if (attached == reinterpret_cast<void *>(-1))
         return false;
     id = xcb_generate_id(connection);
-    xcb_generic_error_t *error =
-        xcb_request_check(connection, xcb_shm_attach_checked(connection, id, shmId, 0));
-    if (error) {
-        std::free(error);
+    if (!serverAccepted(connection, xcb_shm_attach_checked(connection, id, shmId, 0))) {
         shmdt(attached);
         return false;
     }
