@@ -13,7 +13,7 @@ packages=(
     xvfb xdotool x11-utils imagemagick xscreensaver libx11-dev libxfixes-dev
     qt6-wayland sway grim wtype libwayland-dev
     xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
-    pulseaudio pulseaudio-utils sox
+    pulseaudio pulseaudio-utils sox faketime
     debhelper lintian
     clang libclang-rt-dev
 )

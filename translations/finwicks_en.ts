@@ -673,6 +673,49 @@ Release it?</translation>
     </message>
 </context>
 <context>
+    <name>TankStatus</name>
+    <message>
+        <source>澄んでいる</source>
+        <translation>clear</translation>
+    </message>
+    <message>
+        <source>やや濁り</source>
+        <translation>hazy</translation>
+    </message>
+    <message>
+        <source>濁っている</source>
+        <translation>murky</translation>
+    </message>
+    <message>
+        <source>%1日目</source>
+        <translation>(day %1)</translation>
+    </message>
+    <message>
+        <source>昼</source>
+        <translation>day</translation>
+    </message>
+    <message>
+        <source>夕暮れ</source>
+        <translation>dusk</translation>
+    </message>
+    <message>
+        <source>夜</source>
+        <translation>night</translation>
+    </message>
+    <message>
+        <source>夜明け</source>
+        <translation>dawn</translation>
+    </message>
+    <message>
+        <source>水温が高すぎます</source>
+        <translation>The water is too warm for it</translation>
+    </message>
+    <message>
+        <source>水温が低すぎます</source>
+        <translation>The water is too cold for it</translation>
+    </message>
+</context>
+<context>
     <name>TankTab</name>
     <message>
         <source>ﾌｰﾄﾞﾀｲﾏｰの設定(&amp;F)</source>

@@ -70,6 +70,9 @@ struct AquariumModel
     // The background picture exactly as the surface shows it, from which the
     // frames restore what they drew over. Null when there is none.
     QImage backgroundCopy;
+    // The same picture as it was loaded, before the light and the water
+    // graded it into the copy above.
+    QImage pictureCopy;
 
     Bubbles bubbles;
 

@@ -123,6 +123,7 @@ QRect prepareBackground(AppState &state, AquariumModel &model, Surface &surface,
     const bool pictureShown =
         layout.mode == BackgroundMode::Centred || layout.mode == BackgroundMode::Cut;
     model.backgroundCopy = pictureShown ? surface.image().copy() : QImage();
+    model.pictureCopy = model.backgroundCopy;
 
     call(hooks.hideCover);
     call(hooks.setAnimationInterval, animationIntervalOf(settings));

@@ -338,7 +338,14 @@ void followLeader(Swimmer &s, Random &random, const FishValues &leader)
     }
 }
 
-void schoolingChoice(Swimmer &s, Random &random, const AppState &state, int index, int leader)
+// Whether a tetra heeds its leader in this step; by day always, without a draw.
+bool heedsLeader(Random &random, double cohesion)
+{
+    return cohesion >= 1 || random.next() < cohesion;
+}
+
+void schoolingChoice(Swimmer &s, Random &random, const AppState &state, int index, int leader,
+                     double cohesion)
 {
     const int r = draw(random, 21);
     if (r == 0) {
@@ -362,7 +369,7 @@ void schoolingChoice(Swimmer &s, Random &random, const AppState &state, int inde
             s.dy = towardZero(s.dy);
         }
     } else if (r <= 15) {
-        if (leader != index) {
+        if (leader != index && heedsLeader(random, cohesion)) {
             followLeader(s, random, state.values[leader]);
         }
     }
@@ -425,12 +432,12 @@ void leaderOrFollower(Swimmer &s, Random &random, const AppState &state, int ind
 }
 
 void schoolingStep(Swimmer &s, Random &random, const AppState &state, int index,
-                   const Extent &extent)
+                   const Extent &extent, double cohesion)
 {
     // The leader is the first fish of the species, which no step changes:
     // looked up once, not once per rule.
     const int leader = fishLeader(state, index);
-    schoolingChoice(s, random, state, index, leader);
+    schoolingChoice(s, random, state, index, leader, cohesion);
     schoolingEdgeRule(s, random, extent);
     schoolingRestart(s, random);
     leaderOrFollower(s, random, state, index, leader);
@@ -438,7 +445,8 @@ void schoolingStep(Swimmer &s, Random &random, const AppState &state, int index,
 
 } // namespace
 
-void runBehaviourStep(AppState &state, Random &random, int scaleLeft, int scaleWidth)
+void runBehaviourStep(AppState &state, Random &random, int scaleLeft, int scaleWidth,
+                      double cohesion)
 {
     const Extent extent{double(scaleLeft), double(scaleWidth)};
     const int count = std::clamp(state.fish.count, 0, FishTable::Capacity);
@@ -448,7 +456,7 @@ void runBehaviourStep(AppState &state, Random &random, int scaleLeft, int scaleW
         if (species == u'0' || species == u'3' || species == u'4' || species == u'5') {
             solitaryStep(s, random, species, extent);
         } else if (species == u'1' || species == u'2') {
-            schoolingStep(s, random, state, i, extent);
+            schoolingStep(s, random, state, i, extent, cohesion);
         } else {
             continue; // unknown species: left exactly as loaded
         }

@@ -140,6 +140,14 @@ BubbleStrip::BubbleStrip(const QImage &strip)
     }
 }
 
+BubbleStrip BubbleStrip::changed(const std::function<QImage(const QImage &)> &change) const
+{
+    BubbleStrip copy = *this;
+    for (QImage &scaled : copy.m_scaled)
+        scaled = change(scaled);
+    return copy;
+}
+
 void runBubbleStep(Bubbles &bubbles, SettingsRecord &settings, Surface &surface,
                    const QImage &background, Random &random, const BubbleFrame &frame)
 {

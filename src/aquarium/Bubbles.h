@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 namespace fw {
@@ -58,6 +59,8 @@ public:
     int frameSize() const { return m_frameSize; }
     // The strip for `kind` (1..4), with frames of the kind's size.
     const QImage &forKind(int kind) const { return m_scaled[kind]; }
+    // The same strip with every kind's frames passed through `change`.
+    BubbleStrip changed(const std::function<QImage(const QImage &)> &change) const;
 
 private:
     int m_frameSize = 0;

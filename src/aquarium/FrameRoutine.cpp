@@ -1,8 +1,8 @@
 #include "aquarium/FrameRoutine.h"
 
 #include "aquarium/AquariumModel.h"
-#include "aquarium/Behaviour.h"
 #include "aquarium/SpriteCatalogue.h"
+#include "aquarium/life/TankLife.h"
 #include "platform/Clock.h"
 #include "platform/Conversions.h"
 #include "platform/Surface.h"
@@ -53,7 +53,8 @@ class Frame
 public:
     explicit Frame(FrameContext &c)
         : m_c(c), m_settings(c.state.settings), m_model(c.model), m_surface(c.surface),
-          m_width(c.surface.width()), m_height(c.surface.height()), m_now(c.clock.now()),
+          m_sprites(c.life ? c.life->sprites(c.sprites) : c.sprites), m_width(c.surface.width()),
+          m_height(c.surface.height()), m_now(c.clock.now()),
           m_today(Clock::dayNumberOf(m_now.date())),
           m_namesShown(c.state.settings.namevisible == u"1")
     {}
@@ -71,10 +72,10 @@ public:
                       {m_model.clockX, m_clockWidth, m_height - m_clockHeight, m_pictureShown,
                        m_model.airPlacement});
         if (m_settings.bubble_dist == 1)
-            drawBubbles(m_model.bubbles, m_settings, m_surface, m_c.sprites.bubbleStrip());
+            drawBubbles(m_model.bubbles, m_settings, m_surface, m_sprites.bubbleStrip());
         secondPass();
         if (m_settings.bubble_dist == 0)
-            drawBubbles(m_model.bubbles, m_settings, m_surface, m_c.sprites.bubbleStrip());
+            drawBubbles(m_model.bubbles, m_settings, m_surface, m_sprites.bubbleStrip());
         printNames();
         printClock();
     }
@@ -89,7 +90,7 @@ private:
     const SpriteSet &spritesOf(int i, int speciesIndex) const
     {
         const bool young = m_today - m_c.state.fish.at(i).birthDay() < YoungDays;
-        return m_c.sprites.set(speciesIndex, young);
+        return m_sprites.set(speciesIndex, young);
     }
 
     void applyClearRule()
@@ -135,11 +136,11 @@ private:
             v.width = clampInt16(set.left.width());
             v.height = clampInt16(set.left.height());
             applyWallRules(v, margin);
-            applyDepthBand(v, speciesTraits[speciesIndex]);
+            applyDepthBand(v, speciesTraits[speciesIndex], bandShift(speciesIndex));
             if (m_pictureShown)
                 restoreFish(i, v, set);
-            v.left = clampInt16(v.left + v.movex);
-            v.top = clampInt16(v.top + v.movey);
+            v.left = clampInt16(v.left + pacedStep(i, 0, v.movex, speciesIndex));
+            v.top = clampInt16(v.top + pacedStep(i, 1, v.movey, speciesIndex));
         }
     }
 
@@ -171,11 +172,22 @@ private:
         v.facing = clampInt16(f);
     }
 
-    void applyDepthBand(FishValues &v, const SpeciesTraits &traits)
+    float bandShift(int speciesIndex) const
+    {
+        return m_c.life ? m_c.life->bandShift(speciesIndex) : 0.0f;
+    }
+
+    int pacedStep(int i, int axis, int move, int speciesIndex)
+    {
+        return m_c.life ? m_c.life->pacedStep(i, axis, move, speciesIndex) : move;
+    }
+
+    // `shift` percent lower in the water, for a fish ill at ease.
+    void applyDepthBand(FishValues &v, const SpeciesTraits &traits, float shift)
     {
         const float height = static_cast<float>(m_height);
-        const float top = height * traits.bandTop / 100.0f;
-        const float bottom = height - height * traits.bandBottom / 100.0f;
+        const float top = height * (traits.bandTop + shift) / 100.0f;
+        const float bottom = height - height * (traits.bandBottom - shift) / 100.0f;
         const int y = v.top, h = v.height;
         int dx = v.movex, dy = v.movey;
         const int f = v.facing;
@@ -385,6 +397,8 @@ private:
     SettingsRecord &m_settings;
     AquariumModel &m_model;
     Surface &m_surface;
+    // The pictures as the light and the water show them.
+    const SpriteCatalogue &m_sprites;
     const int m_width;
     const int m_height;
     // The clock is read once: the clear rule, the young-fish test, the clock
@@ -404,15 +418,6 @@ private:
 void runFrame(FrameContext &frame)
 {
     Frame(frame).run();
-}
-
-void runAnimationTick(FrameContext &frame, int interval)
-{
-    if (interval == 0)
-        return;
-    if (draw(frame.random, 4) == 0)
-        runBehaviourStep(frame.state, frame.random, 0, frame.surface.width());
-    runFrame(frame);
 }
 
 } // namespace fw

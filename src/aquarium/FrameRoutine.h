@@ -6,6 +6,7 @@ class Clock;
 class Random;
 class SpriteCatalogue;
 class Surface;
+class TankLife;
 struct AppState;
 struct AquariumModel;
 
@@ -18,6 +19,9 @@ struct FrameContext
     const SpriteCatalogue &sprites;
     Random &random;
     const Clock &clock;
+    // The light, the water and the temperature; none keeps the tank as in
+    // full daylight, clear water and at 28 °C.
+    TankLife *life = nullptr;
 };
 
 // Draws one frame: clear rule, wipe or restores, moving the fish inside the
@@ -26,7 +30,13 @@ struct FrameContext
 void runFrame(FrameContext &frame);
 
 // One tick of the animation timer: nothing while paused (interval 0);
-// otherwise the behaviour step on about one tick in four, then a frame.
-void runAnimationTick(FrameContext &frame, int interval);
+// otherwise the tank's slow state follows the clock, the behaviour step runs
+// on about one tick in four, then a frame. True when the tick changed what
+// should be saved at once (an automatic water change).
+bool runAnimationTick(FrameContext &frame, int interval);
+
+// Grades the tank's pictures for the light and the water as they stand, as
+// a tick would; for a scene just prepared, before it is shown.
+void followTankLook(FrameContext &frame);
 
 } // namespace fw

@@ -4,11 +4,14 @@
 #include "aquarium/BackgroundPreparation.h"
 #include "aquarium/ClockText.h"
 #include "aquarium/EndRule.h"
+#include "aquarium/life/TankStatus.h"
+#include "aquarium/life/WaterTemperature.h"
 #include "platform/Clock.h"
 #include "platform/Conversions.h"
 #include "platform/Surface.h"
 #include "state/AppState.h"
 #include "state/Fish.h"
+#include "state/WaterCare.h"
 
 #include <QCoreApplication>
 
@@ -17,18 +20,6 @@
 namespace fw {
 
 namespace {
-
-constexpr int TankStatusLength = 60;
-
-// Characters `from` to `to` (1-based) of the status text without trailing
-// blanks; a NUL counts as blank, so an unset value prints nothing.
-QString statusField(int from, int to)
-{
-    QStringView field = tankStatusText().mid(from - 1, to - from + 1);
-    while (!field.isEmpty() && (field.back() == u' ' || field.back() == QChar(0)))
-        field.chop(1);
-    return field.toString();
-}
 
 QString withoutTrailingSpaces(QString text)
 {
@@ -102,27 +93,30 @@ double dropAxis(double pointer, int offset, int size, int limit)
 
 } // namespace
 
-QStringView tankStatusText()
-{
-    static const QString status(TankStatusLength, QChar(0));
-    return status;
-}
-
 QString fishInformation(const AppState &state, const Clock &clock, int position)
 {
     const QString name = withoutTrailingSpaces(field(state, clock, position, u"name", false));
     const QString age = hashFormat(decimalPrefix(field(state, clock, position, u"age", true)));
     const QString sex = field(state, clock, position, u"sex", true);
-    return QCoreApplication::translate("FishInformation", "  名前:%1\n  生後:%2日\n  性別:%3\n")
-        .arg(name, age, sex);
+    QString text =
+        QCoreApplication::translate("FishInformation", "  名前:%1\n  生後:%2日\n  性別:%3\n")
+            .arg(name, age, sex);
+    const QString warning = temperatureWarning(state.fish.at(position).speciesIndex(),
+                                               waterTemperature(state.settings.wtemp));
+    if (!warning.isEmpty())
+        text += QStringLiteral("  ") + warning + u'\n';
+    return text;
 }
 
-QString tankInformation(const AppState &state)
+QString tankInformation(const AppState &state, const Clock &clock)
 {
     const SettingsRecord &s = state.settings;
+    const QDateTime now = clock.now();
+    const int today = Clock::dayNumberOf(now.date());
     return QCoreApplication::translate("FishInformation",
                                        "  水温:%1℃\n  水質:%2 %3\n  前回水換日:%4\n  状態:%5\n")
-        .arg(s.wtemp, statusField(6, 10), statusField(11, 15), s.wchangedate, statusField(21, 25));
+        .arg(s.wtemp, waterClarityWord(waterHaze(s, today)), waterDayText(waterAgeDays(s, today)),
+             s.wchangedate, lightPhaseWord(lightAt(s, now.time()).phase));
 }
 
 MouseOutcome mouseDown(MouseContext &mouse, bool leftButton, double x, double y)
@@ -150,7 +144,7 @@ MouseOutcome mouseDown(MouseContext &mouse, bool leftButton, double x, double y)
         click.grabOffsetY = nearestInt(y - v.top);
         click.grabOffsetX = nearestInt(x - v.left);
     } else {
-        text = tankInformation(mouse.state);
+        text = tankInformation(mouse.state, mouse.clock);
     }
     mouse.surface.currentX = 0;
     mouse.surface.currentY = 0;

@@ -39,12 +39,10 @@ MouseOutcome mouseDown(MouseContext &mouse, bool leftButton, double x, double y)
 // lands), restarts the animation.
 MouseOutcome mouseUp(MouseContext &mouse, double x, double y);
 
-// The information texts, each line ending in a line feed.
+// The information texts, each line ending in a line feed. A fish in water
+// outside its comfort gets a line saying so; the tank's tells the water's
+// clarity, the day since its last change and the light.
 QString fishInformation(const AppState &state, const Clock &clock, int position);
-QString tankInformation(const AppState &state);
-
-// The tank's status text: nothing fills it, so it stays as it starts, 60 NUL
-// characters, and the values it would give show blank.
-QStringView tankStatusText();
+QString tankInformation(const AppState &state, const Clock &clock);
 
 } // namespace fw

@@ -71,6 +71,25 @@ SpriteCatalogue::SpriteCatalogue(const Loader &loader)
         m_bubbles = BubbleStrip(toSurfaceFormat(strip));
 }
 
+SpriteCatalogue
+SpriteCatalogue::changed(const SpriteChange &change,
+                         const std::function<QImage(const QImage &)> &changeStrip) const
+{
+    SpriteCatalogue copy = *this;
+    for (int species = 0; species < SpeciesCount; ++species) {
+        for (bool young : {false, true}) {
+            const SpriteSet &from = set(species, young);
+            SpriteSet &to = copy.m_sets[species * 2 + young];
+            to.left = change(from.left, from.leftMask, species);
+            to.right = change(from.right, from.rightMask, species);
+            to.leftSpans = SpriteSpans(to.left, to.leftMask);
+            to.rightSpans = SpriteSpans(to.right, to.rightMask);
+        }
+    }
+    copy.m_bubbles = m_bubbles.changed(changeStrip);
+    return copy;
+}
+
 QSize SpriteCatalogue::spriteSize(int species, bool young)
 {
     return young ? pictures[species].small : pictures[species].large;

@@ -43,6 +43,14 @@ public:
     const SpriteSet &set(int species, bool young) const { return m_sets[species * 2 + young]; }
     const BubbleStrip &bubbleStrip() const { return m_bubbles; }
 
+    // A copy whose pictures are passed through `change` (a sprite's image
+    // with its mask and species) and `changeStrip`, for the light and the
+    // water. The masks stay as they are.
+    using SpriteChange =
+        std::function<QImage(const QImage &image, const QImage &mask, int species)>;
+    SpriteCatalogue changed(const SpriteChange &change,
+                            const std::function<QImage(const QImage &)> &changeStrip) const;
+
     // The image size a species is drawn at.
     static QSize spriteSize(int species, bool young);
     // The resource names of the left image and left mask of a set; the right

@@ -1,9 +1,11 @@
 #include "setup/SetupCommit.h"
 
+#include "platform/Clock.h"
 #include "platform/Conversions.h"
 #include "state/AquariumLink.h"
 #include "state/Fish.h"
 #include "state/SettingsFile.h"
+#include "state/WaterCare.h"
 
 namespace fw {
 
@@ -41,7 +43,12 @@ bool commitSetup(AppState &state, Random &random, const Clock &clock, AquariumLi
         aquarium->setAnimationInterval(state.savedInterval);
         aquarium->applyColours(colours.fore, colours.back);
     }
+    // What the change clears depends on the haze before it and on the
+    // quantity as now set.
+    const double hazeBefore = waterHaze(state.settings, clock.dayNumber());
     commitSettings(state.settings, controls, waterChanged, clock);
+    if (waterChanged)
+        changeWater(state.settings, hazeBefore, clock);
     copyWorkingFishBack(state, random);
     return SaveAll(state, clock);
 }

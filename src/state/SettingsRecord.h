@@ -51,6 +51,8 @@ struct SettingsRecord
     double bubble_init_time = 0;
     std::int16_t bubble_limity = 0;
     std::int16_t bubble_count_max = 0;
+    // Haze a water change left, in percent; added after the keys above.
+    QString wturbidity;
 };
 
 } // namespace fw

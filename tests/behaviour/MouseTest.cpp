@@ -83,11 +83,33 @@ TEST_F(Mouse, FishInformationText)
               QStringLiteral("  名前:ﾁﾖ ﾉ ｶﾜ\n  生後:1234日\n  性別:ﾒｽ\n"));
 }
 
-TEST_F(Mouse, TankInformationShowsBlankStatusValues)
+TEST_F(Mouse, InformationTellsTheWaterTheLightAndAnUneasyFish)
 {
-    EXPECT_EQ(tankInformation(tank.state),
-              QStringLiteral("  水温:26℃\n  水質: \n  前回水換日:2026/12/01\n  状態:\n"));
-    EXPECT_EQ(tankStatusText().size(), 60);
+    EXPECT_EQ(tankInformation(tank.state, clock),
+              QStringLiteral(
+                  "  水温:26℃\n  水質:澄んでいる 7日目\n  前回水換日:2026/12/01\n  状態:昼\n"));
+
+    // Off at 12:00, night from 12:30; the clock says 12:34:56.
+    settings().lighton = QStringLiteral("09");
+    settings().lightoff = QStringLiteral("12");
+    settings().wchangedate = QStringLiteral("2024/10/01");
+    EXPECT_EQ(tankInformation(tank.state, clock),
+              QStringLiteral(
+                  "  水温:26℃\n  水質:濁っている 999日目\n  前回水換日:2024/10/01\n  状態:夜\n"));
+    settings().wchangedate = QStringLiteral("2026/13/01"); // no such date: no day to tell
+    EXPECT_EQ(
+        tankInformation(tank.state, clock),
+        QStringLiteral("  水温:26℃\n  水質:澄んでいる \n  前回水換日:2026/13/01\n  状態:夜\n"));
+
+    // An angelfish is at ease from 24 to 30 °C.
+    addFish(QStringLiteral("ﾀﾛｳ"), 5, u'1', swimmer(0, 0, 0, 0));
+    const QString calm = QStringLiteral("  名前:ﾀﾛｳ\n  生後:5日\n  性別:ｵｽ\n");
+    settings().wtemp = QStringLiteral("30");
+    EXPECT_EQ(fishInformation(tank.state, clock, 1), calm);
+    settings().wtemp = QStringLiteral("31");
+    EXPECT_EQ(fishInformation(tank.state, clock, 1), calm + QStringLiteral("  水温が高すぎます\n"));
+    settings().wtemp = QStringLiteral("23");
+    EXPECT_EQ(fishInformation(tank.state, clock, 1), calm + QStringLiteral("  水温が低すぎます\n"));
 }
 
 TEST_F(Mouse, OtherButtonsAndTheEndRuleEnd)
@@ -134,7 +156,7 @@ TEST_F(Mouse, HitTestIncludesTheBoundsAndMissesOutside)
     const QImage before = surface.image().copy();
     press(142.5, 100);
     EXPECT_EQ(model.mouseClick.grabbedFish, 0);
-    EXPECT_EQ(surface.image(), printedOver(before, tankInformation(tank.state)));
+    EXPECT_EQ(surface.image(), printedOver(before, tankInformation(tank.state, clock)));
 }
 
 TEST_F(Mouse, SecondClickBeforeANewFrameShowsNothing)

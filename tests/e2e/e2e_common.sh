@@ -28,6 +28,22 @@ fail() {
     exit 1
 }
 
+# at_time HH:MM:SS: sets AT_TIME to the words that run a command with the
+# clock starting at that time of today, then running on, so that a test of
+# the tank's light never depends on the hour it runs at. The library is
+# preloaded through env, which runs the command in its own place, keeping its
+# PID; the address sanitizer is told to accept the library before its own.
+AT_TIME=()
+at_time() {
+    local library
+    library=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -1)
+    [[ -n $library ]] || fail "libfaketime is not installed (Debian package faketime)"
+    AT_TIME=(env "LD_PRELOAD=$library" "FAKETIME=@$(date +%F) $1"
+        "ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0")
+} days" +%F) $1" \
+        ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0"
+}
+
 # The background jobs of this shell that still run as its children (a job
 # that has ended may stay listed, and its number may be in use elsewhere).
 e2e_own_children() {

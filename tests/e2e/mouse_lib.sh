@@ -46,7 +46,10 @@ write_ini() {
             screencleartime timevisible timestyle timeposition; do
             echo "$key=${system[$key]}"
         done
-        cat <<'CASE'
+        # Hours that read as no hour keep the light on, water changed today
+        # is clear and at 28 °C every fish swims at its own pace: the screen
+        # is the same at any hour and on any day.
+        cat <<CASE
 [case]
 food1=0
 food2=0
@@ -54,11 +57,11 @@ foodtime1=08:00:00
 foodtime2=18:00:00
 lighton=08:00:00
 lightoff=22:00:00
-wtemp=26
+wtemp=28
 wautochange=0
 wchangeinterval=7
 wquantity=30
-wchangedate=2026/12/01
+wchangedate=$(date +%Y/%m/%d)
 bubble_view=1
 bubble_dist=1
 bubble_initx=100
@@ -129,6 +132,9 @@ count_colour() {
     convert "$file" -crop "$geometry" +repage -fill black +opaque "$colour" -fill white \
         -opaque "$colour" -format '%[fx:int(mean*w*h+0.5)]' info:
 }
+
+# set_ini KEY VALUE: replaces a key's value in the settings file.
+set_ini() { sed -i "s|^$1=.*\r\$|$1=$2\r|" "$INI"; }
 
 # A value of the settings file.
 ini_value() { tr -d '\r' <"$INI" | sed -n "s/^$1=//p" | head -1; }

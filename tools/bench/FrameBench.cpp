@@ -1,18 +1,22 @@
 // finwicks-bench [--width W] [--height H] [--fish N] [--bubbles N]
-//                [--picture | --plain] [--frames N]
+//                [--picture | --plain] [--night | --murky] [--frames N]
 //
 // Runs animation ticks (behaviour step and frame routine) on a headless
 // surface and prints the median and 99th-percentile time per frame and the
 // heap allocations per frame. Without --fish it runs the standard set: 28
 // fish with 100 bubbles and 99 fish with 400 bubbles, each over the plain
 // background and over a full-screen picture, and unless a size is given the
-// full tank over a picture on a 3840x2160 screen as well.
+// full tank over a picture on a 3840x2160 screen as well. Then the full tank
+// over a picture by day, at night and in murky water side by side, and what
+// one change of the light's level costs.
 
 #include "AllocationCounter.h"
 #include "aquarium/AquariumModel.h"
 #include "aquarium/Behaviour.h"
 #include "aquarium/FrameRoutine.h"
 #include "aquarium/SpriteCatalogue.h"
+#include "aquarium/life/TankLife.h"
+#include "aquarium/life/TankLook.h"
 #include "platform/Clock.h"
 #include "platform/Random.h"
 #include "platform/Surface.h"
@@ -31,8 +35,18 @@
 
 namespace {
 
+// How the living tank stands: full daylight in clear water, moonlight, or
+// water left unchanged for two months.
+enum class Look
+{
+    Day,
+    Night,
+    Murky,
+};
+
 struct BenchSettings
 {
+    Look look = Look::Day;
     int width = 1920;
     int height = 1080;
     int fish = 28;
@@ -60,11 +74,12 @@ struct BenchResult
 class SteppingClock final : public fw::Clock
 {
 public:
+    explicit SteppingClock(QTime start = QTime(10, 0, 0)) : m_now(QDate(2026, 6, 1), start) {}
     QDateTime now() const override { return m_now; }
     void step() { m_now = m_now.addMSecs(50); }
 
 private:
-    QDateTime m_now{QDate(2026, 6, 1), QTime(10, 0, 0)};
+    QDateTime m_now;
 };
 
 QImage makePicture(int width, int height)
@@ -100,6 +115,14 @@ void populate(fw::AppState &state, fw::Random &random, const fw::Clock &clock,
 
 void configure(fw::SettingsRecord &s, const BenchSettings &bench)
 {
+    s.lighton = QStringLiteral("09");
+    s.lightoff = QStringLiteral("21");
+    s.wtemp = QStringLiteral("28");
+    s.wautochange = QStringLiteral("0");
+    s.wquantity = QStringLiteral("15");
+    s.wturbidity = QStringLiteral("0");
+    s.wchangedate =
+        bench.look == Look::Murky ? QStringLiteral("2026/04/01") : QStringLiteral("2026/06/01");
     s.screenvisible = bench.picture ? QStringLiteral("1") : QStringLiteral("0");
     s.screenclear = QStringLiteral("0");
     s.namevisible = QStringLiteral("1");
@@ -146,7 +169,7 @@ double percentile(std::vector<double> sorted, double p)
 BenchResult run(const BenchSettings &bench)
 {
     fw::SeededRandom random(12345);
-    SteppingClock clock;
+    SteppingClock clock(bench.look == Look::Night ? QTime(23, 0, 0) : QTime(10, 0, 0));
     fw::AppState state;
     populate(state, random, clock, bench);
     configure(state.settings, bench);
@@ -163,10 +186,12 @@ BenchResult run(const BenchSettings &bench)
         const QImage picture = fw::toSurfaceFormat(makePicture(bench.width, bench.height));
         surface.bitBlt(0, 0, bench.width, bench.height, picture, 0, 0, fw::RasterOp::SrcCopy);
         model.backgroundCopy = picture;
+        model.pictureCopy = picture;
     }
     fillBubbles(model.bubbles, random, bench);
 
-    fw::FrameContext frame{state, model, surface, sprites, random, clock};
+    fw::TankLife life;
+    fw::FrameContext frame{state, model, surface, sprites, random, clock, &life};
     // Warm-up of a simulated 20 seconds: names and every clock digit get
     // measured, caches fill.
     for (int i = 0; i < 400; ++i) {
@@ -211,14 +236,50 @@ BenchResult run(const BenchSettings &bench)
     return result;
 }
 
+const char *lookName(Look look)
+{
+    switch (look) {
+    case Look::Day:
+        return "day";
+    case Look::Night:
+        return "night";
+    case Look::Murky:
+        return "murky";
+    }
+    return "";
+}
+
+// What one step of the light costs the full screen: grading the sprites, the
+// bubble strip and the picture, and repainting the whole tank.
+void printLevelChange(int width, int height)
+{
+    fw::Surface surface(QSize(width, height));
+    const fw::SpriteCatalogue sprites;
+    fw::AquariumModel model;
+    model.pictureCopy = fw::toSurfaceFormat(makePicture(width, height));
+    model.backgroundCopy = model.pictureCopy;
+    fw::TankLook look;
+    std::vector<double> times;
+    for (int step = 0; step < 2 * fw::TankLook::Steps; ++step) {
+        const double light = 1 - double(step % fw::TankLook::Steps) / (fw::TankLook::Steps - 1);
+        const auto start = std::chrono::steady_clock::now();
+        look.follow(light, 0.3, {sprites, model, surface, 0, true});
+        const auto end = std::chrono::steady_clock::now();
+        times.push_back(std::chrono::duration<double, std::milli>(end - start).count());
+    }
+    std::printf("%4dx%-4d one change of the light's level: median %.2f ms  max %.2f ms\n", width,
+                height, percentile(times, 0.5), percentile(times, 1.0));
+    std::fflush(stdout);
+}
+
 void print(const BenchSettings &bench, const BenchResult &result)
 {
     std::printf(
-        "%4dx%-4d %2d fish %3d bubbles (%5.1f live) %-7s  median %.3f ms  p99 %.3f ms  "
+        "%4dx%-4d %2d fish %3d bubbles (%5.1f live) %-7s %-5s  median %.3f ms  p99 %.3f ms  "
         "allocations/frame %.3f (max %llu)  behaviour step %.4f ms, %llu allocations  "
         "repainted %.0f px/frame\n",
         bench.width, bench.height, bench.fish, bench.bubbles, result.liveBubbles,
-        bench.picture ? "picture" : "plain", result.medianMs, result.p99Ms,
+        bench.picture ? "picture" : "plain", lookName(bench.look), result.medianMs, result.p99Ms,
         result.allocationsPerFrame, static_cast<unsigned long long>(result.maxAllocationsInAFrame),
         result.behaviourMedianMs, static_cast<unsigned long long>(result.behaviourAllocations),
         result.repaintedPixels);
@@ -239,7 +300,7 @@ std::optional<int> numberAfter(const QStringList &args, int &i)
 int usage()
 {
     std::fputs("usage: finwicks-bench [--width W] [--height H] [--fish N] [--bubbles N]\n"
-               "                      [--picture | --plain] [--frames N]\n",
+               "                      [--picture | --plain] [--night | --murky] [--frames N]\n",
                stderr);
     return 2;
 }
@@ -259,6 +320,11 @@ int main(int argc, char **argv)
     for (int i = 1; i < args.size(); ++i) {
         const QString &arg = args[i];
         std::optional<int> value;
+        if (arg == u"--night" || arg == u"--murky") {
+            bench.look = arg == u"--night" ? Look::Night : Look::Murky;
+            single = true;
+            continue;
+        }
         if (arg == u"--picture" || arg == u"--plain") {
             bench.picture = arg == u"--picture";
             single = true;
@@ -303,5 +369,18 @@ int main(int argc, char **argv)
         large.picture = true;
         print(large, run(large));
     }
+    // Day, night and murky water taken in turn, twice, so a drift of the
+    // machine's speed falls on all three alike.
+    BenchSettings living = bench;
+    living.fish = 99;
+    living.bubbles = 400;
+    living.picture = true;
+    for (int round = 0; round < 2; ++round) {
+        for (Look look : {Look::Day, Look::Night, Look::Murky}) {
+            living.look = look;
+            print(living, run(living));
+        }
+    }
+    printLevelChange(bench.width, bench.height);
     return 0;
 }

@@ -144,12 +144,19 @@ void frmAquarium::Form_Load()
     m_timerFishMove->setEnabled(true);
 }
 
+FrameContext frmAquarium::frameContext()
+{
+    return {m_state, m_model, m_pictureScreen->surface(), m_sprites, m_random, m_clock, &m_life};
+}
+
 void frmAquarium::Timer_FishMove_Timer()
 {
-    FrameContext frame{m_state, m_model, m_pictureScreen->surface(), m_sprites, m_random, m_clock};
-    runAnimationTick(frame, m_timerFishMove->interval());
+    FrameContext frame = frameContext();
+    const bool changed = runAnimationTick(frame, m_timerFishMove->interval());
     present();
     followBubbling();
+    if (changed) // an automatic water change outlives a crash
+        SaveAll(m_state, m_clock);
 }
 
 void frmAquarium::setFishMoveInterval(int milliseconds)
@@ -267,6 +274,9 @@ void frmAquarium::PictureScreen_GotFocus()
     if (m_preparing)
         return;
     m_preparing = true;
+    // The light and the water as they stand now, before anything is shown.
+    if (m_life.advance(m_state.settings, m_clock))
+        SaveAll(m_state, m_clock);
     BackgroundHooks hooks;
     hooks.showCover = [this] {
         m_pictureScreenMask->setText(m_state.settings.screenvisible == u"1" ? pictureCoverCaption()
@@ -289,6 +299,8 @@ void frmAquarium::PictureScreen_GotFocus()
     hooks.reportPictureTooSmall = [this] { reportPictureTooSmall(); };
     hooks.setAnimationInterval = [this](int ms) { setFishMoveInterval(ms); };
     prepareBackground(m_state, m_model, m_pictureScreen->surface(), m_clock, m_screen, hooks);
+    FrameContext frame = frameContext();
+    followTankLook(frame); // a night scene never shows its picture by day first
     present();
     m_preparing = false;
 }
@@ -354,6 +366,7 @@ void frmAquarium::Form_Unload()
     setFishMoveInterval(0);
     m_timerInformationClear->setInterval(0);
     m_model.backgroundCopy = QImage();
+    m_model.pictureCopy = QImage();
     SaveAll(m_state, m_clock);
 }
 

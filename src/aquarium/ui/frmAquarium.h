@@ -1,7 +1,9 @@
 #pragma once
 
 #include "aquarium/AquariumModel.h"
+#include "aquarium/FrameRoutine.h"
 #include "aquarium/SpriteCatalogue.h"
+#include "aquarium/life/TankLife.h"
 #include "state/AquariumLink.h"
 
 #include <QSize>
@@ -106,6 +108,7 @@ private:
     void present();
     void setFishMoveInterval(int milliseconds);
     void followBubbling();
+    FrameContext frameContext();
 
     AppState &m_state;
     Random &m_random;
@@ -115,6 +118,7 @@ private:
 
     AquariumModel m_model;
     SpriteCatalogue m_sprites;
+    TankLife m_life;
 
     SurfaceView *m_pictureScreen = nullptr;
     ScreenMirrors *m_mirrors = nullptr;

@@ -1,0 +1,39 @@
+#include "aquarium/AquariumModel.h"
+#include "aquarium/Behaviour.h"
+#include "aquarium/FrameRoutine.h"
+#include "aquarium/TankStart.h"
+#include "aquarium/life/TankLife.h"
+#include "platform/Conversions.h"
+#include "platform/Surface.h"
+#include "state/AppState.h"
+
+namespace fw {
+
+void followTankLook(FrameContext &frame)
+{
+    if (!frame.life)
+        return;
+    const SettingsRecord &settings = frame.state.settings;
+    frame.life->followLook({frame.sprites, frame.model, frame.surface,
+                            colourSetting(settings.backcolor, 0x000000),
+                            settings.screenvisible == u"1" && !frame.model.pictureCleared});
+}
+
+bool runAnimationTick(FrameContext &frame, int interval)
+{
+    if (interval == 0)
+        return false;
+    bool changed = false;
+    double cohesion = 1;
+    if (frame.life) {
+        changed = frame.life->advance(frame.state.settings, frame.clock);
+        followTankLook(frame);
+        cohesion = frame.life->schoolCohesion();
+    }
+    if (draw(frame.random, 4) == 0)
+        runBehaviourStep(frame.state, frame.random, 0, frame.surface.width(), cohesion);
+    runFrame(frame);
+    return changed;
+}
+
+} // namespace fw

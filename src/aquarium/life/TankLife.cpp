@@ -1,0 +1,93 @@
+#include "aquarium/life/TankLife.h"
+
+#include "aquarium/life/WaterTemperature.h"
+#include "platform/Clock.h"
+#include "platform/Conversions.h"
+#include "state/SettingsRecord.h"
+#include "state/WaterCare.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace fw {
+
+namespace {
+
+// A water change clears the haze over this long, not in one frame.
+constexpr double ClearingSeconds = 3;
+// Resting fish swim at half their pace.
+constexpr double NightPace = 0.5;
+constexpr double NightCohesion = 0.35;
+// An uneasy fish moves more sluggishly and keeps lower.
+constexpr double UneasyPace = 0.75;
+constexpr float UneasyShift = 8;
+constexpr float LowestBandMargin = 2;
+
+} // namespace
+
+bool TankLife::advance(SettingsRecord &settings, const Clock &clock)
+{
+    const QDateTime now = clock.now();
+    bool changed = false;
+    m_light = lightAt(settings, now.time());
+    followWater(settings, clock, now, changed);
+    followFish(settings);
+    m_lastTick = now;
+    m_started = true;
+    return changed;
+}
+
+void TankLife::followWater(SettingsRecord &settings, const Clock &clock, const QDateTime &now,
+                           bool &changed)
+{
+    const int today = Clock::dayNumberOf(now.date());
+    const double before = waterHaze(settings, today);
+    if (!m_started)
+        m_shownHaze = m_targetHaze = before;
+    if (automaticChangeDue(settings, today)) {
+        changeWater(settings, before, clock);
+        changed = true;
+    }
+    const double target = waterHaze(settings, today);
+    if (target != m_targetHaze) // each change takes the same few seconds, however large
+        m_hazeRate = std::max(std::abs(target - m_shownHaze), 0.05) / ClearingSeconds;
+    m_targetHaze = target;
+    const double seconds = m_started ? std::clamp(m_lastTick.msecsTo(now) / 1000.0, 0.0, 1.0) : 0.0;
+    const double most = seconds * m_hazeRate;
+    if (m_shownHaze < m_targetHaze)
+        m_shownHaze = std::min(m_targetHaze, m_shownHaze + most);
+    else
+        m_shownHaze = std::max(m_targetHaze, m_shownHaze - most);
+}
+
+void TankLife::followFish(const SettingsRecord &settings)
+{
+    const double darkness = 1 - m_light.level;
+    const double celsius = waterTemperature(settings.wtemp);
+    const double activity = temperatureActivity(celsius);
+    const double rest = 1 - (1 - NightPace) * darkness;
+    m_cohesion = 1 - (1 - NightCohesion) * darkness;
+    for (int species = 0; species < SpeciesCount; ++species) {
+        const bool uneasy = temperatureFeel(species, celsius) != TemperatureFeel::Comfortable;
+        m_pace[species] = activity * rest * (uneasy ? UneasyPace : 1);
+        m_bandShift[species] =
+            uneasy ? std::min(UneasyShift, speciesTraits[species].bandBottom - LowestBandMargin)
+                   : 0;
+    }
+}
+
+int TankLife::pacedStep(int fish, int axis, int move, int species)
+{
+    double &carried = m_carried[fish][axis];
+    const double pace = m_pace[species];
+    if (pace == 1) {
+        carried = 0;
+        return move;
+    }
+    carried += move * pace;
+    const double whole = std::trunc(carried);
+    carried -= whole;
+    return int(whole);
+}
+
+} // namespace fw

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "aquarium/SpeciesTraits.h"
+#include "aquarium/life/LightSchedule.h"
+#include "aquarium/life/TankLook.h"
+
+#include <QDateTime>
+
+#include <array>
+
+namespace fw {
+
+class Clock;
+struct SettingsRecord;
+
+// The tank's slow state: the light from the clock, the water's haze from its
+// age, the fishes' pace from the temperature and the hour. The frames and
+// the behaviour step ask it a few numbers; in daylight, clear water and at
+// 28 °C each of them leaves the tank exactly as it always was.
+class TankLife
+{
+public:
+    // Reads the state for this instant and carries out an automatic water
+    // change that has fallen due. True when the settings changed (a water
+    // change), which should be saved at once.
+    bool advance(SettingsRecord &settings, const Clock &clock);
+
+    // Grades the tank's pictures for the present light and haze.
+    bool followLook(const TankLook::Scene &scene)
+    {
+        return m_look.follow(m_light.level, m_shownHaze, scene);
+    }
+    const SpriteCatalogue &sprites(const SpriteCatalogue &originals) const
+    {
+        return m_look.sprites(originals);
+    }
+
+    LightState light() const { return m_light; }
+    double haze() const { return m_shownHaze; }
+
+    // How a fish of `species` paces itself: 1 at 28 °C by day.
+    double pace(int species) const { return m_pace[species]; }
+    // How many percent of the tank's height a species keeps lower in the
+    // water, being uneasy at this temperature.
+    float bandShift(int species) const { return m_bandShift[species]; }
+    // The share of behaviour steps in which a tetra heeds its leader's
+    // rules: 1 by day, less as the school loosens at night.
+    double schoolCohesion() const { return m_cohesion; }
+
+    // Fish `fish`'s step along one axis (0 x, 1 y) for this frame: `move`
+    // scaled by its species' pace, the fractions carried to later frames.
+    int pacedStep(int fish, int axis, int move, int species);
+
+private:
+    void followWater(SettingsRecord &settings, const Clock &clock, const QDateTime &now,
+                     bool &changed);
+    void followFish(const SettingsRecord &settings);
+
+    bool m_started = false;
+    QDateTime m_lastTick;
+    LightState m_light;
+    double m_shownHaze = 0;
+    double m_targetHaze = 0;
+    double m_hazeRate = 0; // per second
+    std::array<double, SpeciesCount> m_pace{1, 1, 1, 1, 1, 1};
+    std::array<float, SpeciesCount> m_bandShift{};
+    double m_cohesion = 1;
+    // Index = fish position; fractions of a pixel not yet moved.
+    std::array<std::array<double, 2>, 100> m_carried{};
+    TankLook m_look;
+};
+
+} // namespace fw
