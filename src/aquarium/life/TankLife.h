@@ -35,6 +35,11 @@ public:
         return m_look.sprites(originals);
     }
 
+    // When food last fell into the water (by the clock or by hand); null
+    // until it first does in this run.
+    QDateTime lastFeeding() const { return m_lastFeeding; }
+    void noteFeeding(const QDateTime &when) { m_lastFeeding = when; }
+
     LightState light() const { return m_light; }
     double haze() const { return m_shownHaze; }
 
@@ -58,6 +63,7 @@ private:
 
     bool m_started = false;
     QDateTime m_lastTick;
+    QDateTime m_lastFeeding;
     LightState m_light;
     double m_shownHaze = 0;
     double m_targetHaze = 0;
