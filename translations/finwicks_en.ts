@@ -874,6 +874,14 @@ Release it?</translation>
         <source>泡の出る位置を指定します（時計をクリックすると時計から泡が出ます）</source>
         <translation>Places the bubble source (click the clock to make the bubbles rise from it)</translation>
     </message>
+    <message>
+        <source>Food</source>
+        <translation>Food</translation>
+    </message>
+    <message>
+        <source>餌をやります（クリックしたところに餌が落ちます）</source>
+        <translation>Feeds the fish (the food falls where you click)</translation>
+    </message>
 </context>
 <context>
     <name>frmColorSelect</name>

@@ -32,6 +32,9 @@ bool runAnimationTick(FrameContext &frame, int interval)
     }
     if (draw(frame.random, 4) == 0)
         runBehaviourStep(frame.state, frame.random, 0, frame.surface.width(), cohesion);
+    if (frame.life)
+        frame.life->tendFood(frame.state, frame.random, frame.surface.width(),
+                             frame.surface.height());
     runFrame(frame);
     return changed;
 }

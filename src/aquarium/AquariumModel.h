@@ -57,6 +57,8 @@ struct ClockCache
 struct AquariumModel
 {
     bool airPlacement = false;
+    // On from the Food button until the click that drops the food.
+    bool foodPlacement = false;
     bool firstFocusPending = true;
     MovementMemory mouseMove;
     MouseClickState mouseClick;

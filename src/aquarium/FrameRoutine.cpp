@@ -67,12 +67,15 @@ public:
         if (!m_pictureShown)
             m_surface.cls();
         firstPass();
+        moveFood();
         prepareClock();
         runBubbleStep(m_model.bubbles, m_settings, m_surface, m_model.backgroundCopy, m_c.random,
                       {m_model.clockX, m_clockWidth, m_height - m_clockHeight, m_pictureShown,
                        m_model.airPlacement});
         if (m_settings.bubble_dist == 1)
             drawBubbles(m_model.bubbles, m_settings, m_surface, m_sprites.bubbleStrip());
+        if (m_c.life) // the fish come over the food they go for
+            m_c.life->flakes().draw(m_surface, m_sprites.flakes());
         secondPass();
         if (m_settings.bubble_dist == 0)
             drawBubbles(m_model.bubbles, m_settings, m_surface, m_sprites.bubbleStrip());
@@ -142,6 +145,17 @@ private:
             v.left = clampInt16(v.left + pacedStep(i, 0, v.movex, speciesIndex));
             v.top = clampInt16(v.top + pacedStep(i, 1, v.movey, speciesIndex));
         }
+    }
+
+    // The food in the water: taken off where it was, then on.
+    void moveFood()
+    {
+        if (!m_c.life)
+            return;
+        Flakes &flakes = m_c.life->flakes();
+        if (m_pictureShown)
+            flakes.restore(m_surface, m_model.backgroundCopy);
+        flakes.move(m_c.random, m_width, m_height, m_now.toMSecsSinceEpoch());
     }
 
     void applyWallRules(FishValues &v, int margin)

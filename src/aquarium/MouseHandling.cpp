@@ -126,6 +126,11 @@ MouseOutcome mouseDown(MouseContext &mouse, bool leftButton, double x, double y)
         outcome.endProgram = true;
         return outcome;
     }
+    if (mouse.model.foodPlacement) {
+        mouse.model.foodPlacement = false;
+        outcome.dropFood = QPointF(x, y);
+        return outcome;
+    }
     if (mouse.model.airPlacement) {
         placeBubbleSource(mouse, x, y);
         outcome.airPlacementEnded = true;

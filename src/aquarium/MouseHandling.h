@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointF>
 #include <QString>
 
 #include <optional>
@@ -26,10 +27,12 @@ struct MouseOutcome
     bool endProgram = false;              // call EndProgram
     bool airPlacementEnded = false;       // the pointer goes back to its default shape
     std::optional<int> animationInterval; // new interval of the animation timer
+    std::optional<QPointF> dropFood;      // a portion of food falls here
 };
 
 // A press at (x, y) in surface units: any button but the left ends; the end
-// rule; the placing click of air placement mode; then, unless information is
+// rule; the click that drops food after the Food button, which does nothing
+// more; the placing click of air placement mode; then, unless information is
 // already shown since the last frame, the animation pauses and the fish under
 // the pointer (or the tank) is described at the top left and picked up.
 MouseOutcome mouseDown(MouseContext &mouse, bool leftButton, double x, double y);

@@ -69,6 +69,13 @@ SpriteCatalogue::SpriteCatalogue(const Loader &loader)
     const QImage strip = loader(QStringLiteral("Picture_Bubble"));
     if (!strip.isNull())
         m_bubbles = BubbleStrip(toSurfaceFormat(strip));
+    const QImage flakes = loader(QStringLiteral("Picture_Flake"));
+    const QImage flakeMask = loader(QStringLiteral("Picture_Flake_Mask"));
+    if (!flakes.isNull() && flakeMask.size() == flakes.size()) {
+        m_flakes.image = toSurfaceFormat(flakes);
+        m_flakes.mask = toSurfaceFormat(flakeMask);
+        m_flakes.spans = SpriteSpans(m_flakes.image, m_flakes.mask);
+    }
 }
 
 SpriteCatalogue
@@ -87,6 +94,10 @@ SpriteCatalogue::changed(const SpriteChange &change,
         }
     }
     copy.m_bubbles = m_bubbles.changed(changeStrip);
+    if (!m_flakes.image.isNull()) {
+        copy.m_flakes.image = change(m_flakes.image, m_flakes.mask, FlakeSpecies);
+        copy.m_flakes.spans = SpriteSpans(copy.m_flakes.image, copy.m_flakes.mask);
+    }
     return copy;
 }
 

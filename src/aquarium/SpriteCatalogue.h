@@ -26,6 +26,16 @@ struct SpriteSet
     SpriteSpans rightSpans;
 };
 
+// The food flakes: frames side by side on black, with their mask.
+struct FlakeStrip
+{
+    QImage image;
+    QImage mask;
+    SpriteSpans spans;
+    int frameSize() const { return image.height(); }
+    int frames() const { return image.height() > 0 ? image.width() / image.height() : 0; }
+};
+
 // The fish pictures by species and size, and the bubble strip, loaded once
 // and converted to the surface's pixel format.
 class SpriteCatalogue
@@ -42,6 +52,9 @@ public:
     // species 0..5; young fish (under 100 days) get the small set.
     const SpriteSet &set(int species, bool young) const { return m_sets[species * 2 + young]; }
     const BubbleStrip &bubbleStrip() const { return m_bubbles; }
+    const FlakeStrip &flakes() const { return m_flakes; }
+    // What `changed` passes as the species of the flakes.
+    static constexpr int FlakeSpecies = SpeciesCount;
 
     // A copy whose pictures are passed through `change` (a sprite's image
     // with its mask and species) and `changeStrip`, for the light and the
@@ -63,6 +76,7 @@ public:
 private:
     std::array<SpriteSet, SpeciesCount * 2> m_sets;
     BubbleStrip m_bubbles;
+    FlakeStrip m_flakes;
 };
 
 } // namespace fw

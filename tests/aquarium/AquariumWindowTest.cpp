@@ -76,6 +76,7 @@ TEST_F(AquariumWindow, ButtonsSitRightAlignedAtTheTopAndStartHidden)
     QPushButton *exit = window->exitButton();
     QPushButton *config = window->configButton();
     QPushButton *air = window->airButton();
+    QPushButton *food = window->foodButton();
     EXPECT_EQ(exit->text(), u"EXIT");
     EXPECT_EQ(config->text(), u"Configration");
     EXPECT_EQ(air->text(), u"Air");
@@ -85,8 +86,11 @@ TEST_F(AquariumWindow, ButtonsSitRightAlignedAtTheTopAndStartHidden)
               u"泡の出る位置を指定します（時計をクリックすると時計から泡が出ます）");
     EXPECT_EQ(exit->geometry().right() + 1, 640);
     EXPECT_EQ(config->geometry().right() + 1, exit->x());
-    EXPECT_EQ(air->geometry().right() + 1, config->x());
-    for (QPushButton *button : {exit, config, air}) {
+    EXPECT_EQ(food->text(), u"Food");
+    EXPECT_EQ(food->toolTip(), u"餌をやります（クリックしたところに餌が落ちます）");
+    EXPECT_EQ(food->geometry().right() + 1, config->x());
+    EXPECT_EQ(air->geometry().right() + 1, food->x());
+    for (QPushButton *button : {exit, config, air, food}) {
         EXPECT_EQ(button->y(), 0);
         EXPECT_TRUE(button->isHidden());
     }
@@ -106,12 +110,14 @@ TEST_F(AquariumWindow, CountingMoveShowsButtonsUntilTheInformationTimerFires)
     window->PictureScreen_MouseMove(105, 98);
     EXPECT_FALSE(window->exitButton()->isHidden());
     EXPECT_FALSE(window->airButton()->isHidden());
+    EXPECT_FALSE(window->foodButton()->isHidden());
     EXPECT_EQ(control.shown, 1);
     EXPECT_TRUE(window->informationTimerRunning());
 
     window->Timer_InformationClear_Timer();
     EXPECT_TRUE(window->exitButton()->isHidden());
     EXPECT_TRUE(window->configButton()->isHidden());
+    EXPECT_TRUE(window->foodButton()->isHidden());
     EXPECT_EQ(control.hidden, 1);
     EXPECT_FALSE(window->informationTimerRunning());
     EXPECT_EQ(control.ended, 0);
@@ -169,6 +175,28 @@ TEST_F(AquariumWindow, AirPicksThePointerByTheRandomSetting)
     state.settings.bubble_init_rand = 1;
     window->airButton()->click();
     EXPECT_EQ(window->pictureScreen()->mousePointer(), MousePointer::UpArrow);
+}
+
+TEST_F(AquariumWindow, FoodThenAClickDropsAPortionThereInsteadOfInformation)
+{
+    window->PictureScreen_GotFocus();
+    window->airButton()->click();
+    window->foodButton()->click();
+    EXPECT_FALSE(window->model().airPlacement);
+    EXPECT_TRUE(window->model().foodPlacement);
+    EXPECT_EQ(window->pictureScreen()->mousePointer(), MousePointer::CrossHair);
+    window->PictureScreen_MouseDown(Qt::LeftButton, 200, 150);
+    window->PictureScreen_MouseUp(200, 150);
+    EXPECT_EQ(window->pictureScreen()->mousePointer(), MousePointer::Default);
+    EXPECT_FALSE(window->model().informationShown);
+    EXPECT_EQ(window->animationInterval(), 50);
+    const Flakes &flakes = window->life().flakes();
+    ASSERT_EQ(flakes.count(), 6); // the smallest portion, for a tank without fish
+    for (int slot = 0; slot < flakes.count(); ++slot) {
+        EXPECT_NEAR(flakes[slot].x, 200, 26);
+        EXPECT_NEAR(flakes[slot].y, 153, 4);
+        EXPECT_EQ(flakes[slot].state, FlakeState::Sinking);
+    }
 }
 
 TEST_F(AquariumWindow, PausedTimerDrawsNothing)

@@ -6,6 +6,7 @@
 #include "Artwork.h"
 #include "BmpWriter.h"
 #include "Bubble.h"
+#include "Flake.h"
 #include "Catalogue.h"
 #include "ContactSheet.h"
 
@@ -85,6 +86,11 @@ int main(int argc, char **argv)
     bool ok = sharedMasksAgree(pairs) && writeSprites(pairs, spriteDir);
     const QString stripPath = spriteDir.filePath("Picture_Bubble.bmp");
     ok &= writeOrComplain(writeBmp(strip, 24, stripPath), stripPath);
+    const QImage flakes = paintFlakeStrip();
+    const QString flakePath = spriteDir.filePath("Picture_Flake.bmp");
+    const QString flakeMaskPath = spriteDir.filePath("Picture_Flake_Mask.bmp");
+    ok &= writeOrComplain(writeBmp(flakes, 24, flakePath), flakePath);
+    ok &= writeOrComplain(writeBmp(flakeMask(flakes), 24, flakeMaskPath), flakeMaskPath);
     ok &= writeAboutPictures(QDir(assets.filePath("about")));
     ok &= writeIcons(QDir(assets.filePath("icons")));
 

@@ -1,8 +1,11 @@
 #include "aquarium/life/TankLife.h"
 
+#include "aquarium/life/FeedingTimes.h"
 #include "aquarium/life/WaterTemperature.h"
 #include "platform/Clock.h"
 #include "platform/Conversions.h"
+#include "platform/Random.h"
+#include "state/AppState.h"
 #include "state/SettingsRecord.h"
 #include "state/WaterCare.h"
 
@@ -13,6 +16,11 @@ namespace fw {
 
 namespace {
 
+// A feeding missed while the tank was not running falls this long after
+// the start, once the tank is on the screen.
+constexpr int MissedFeedingDelaySeconds = 3;
+// A feeding's cloud falls somewhere over the middle of the tank.
+constexpr double FeedingMargin = 0.15;
 // A water change clears the haze over this long, not in one frame.
 constexpr double ClearingSeconds = 3;
 // Resting fish swim at half their pace.
@@ -32,6 +40,7 @@ bool TankLife::advance(SettingsRecord &settings, const Clock &clock)
     m_light = lightAt(settings, now.time());
     followWater(settings, clock, now, changed);
     followFish(settings);
+    followFeedingHours(settings, now);
     m_lastTick = now;
     m_started = true;
     return changed;
@@ -74,6 +83,39 @@ void TankLife::followFish(const SettingsRecord &settings)
             uneasy ? std::min(UneasyShift, speciesTraits[species].bandBottom - LowestBandMargin)
                    : 0;
     }
+}
+
+void TankLife::followFeedingHours(const SettingsRecord &settings, const QDateTime &now)
+{
+    if (!m_started) {
+        // However many passed since the last save, one portion.
+        if (feedingBetween(settings, lastSaved(settings), now))
+            m_portionDue = now.addSecs(MissedFeedingDelaySeconds);
+    } else if (feedingBetween(settings, m_lastTick, now)) {
+        m_portionDue = now;
+    }
+}
+
+void TankLife::tendFood(AppState &state, Random &random, int width, int height)
+{
+    if (m_portionDue.isValid() && m_lastTick >= m_portionDue) {
+        m_portionDue = QDateTime();
+        const double x = width * (FeedingMargin + (1 - 2 * FeedingMargin) * random.next());
+        dropPortion(state, random, x, Flakes::surfaceLine(height), width, height);
+    }
+    m_feeding.tend({state, m_flakes, random, height, m_light.level, m_lastTick.toMSecsSinceEpoch()});
+}
+
+bool TankLife::dropPortion(const AppState &state, Random &random, double x, double y, int width,
+                           int height)
+{
+    if (m_flakes.count() >= Flakes::Capacity)
+        return false;
+    const int fell = m_flakes.drop(portionFor(std::clamp(state.fish.count, 0, 99)), x, y, width,
+                                   height, random, m_lastTick.toMSecsSinceEpoch());
+    if (fell > 0)
+        m_lastFeeding = m_lastTick;
+    return fell > 0;
 }
 
 int TankLife::pacedStep(int fish, int axis, int move, int species)

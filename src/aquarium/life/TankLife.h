@@ -1,6 +1,8 @@
 #pragma once
 
 #include "aquarium/SpeciesTraits.h"
+#include "aquarium/life/Feeding.h"
+#include "aquarium/life/Flakes.h"
 #include "aquarium/life/LightSchedule.h"
 #include "aquarium/life/TankLook.h"
 
@@ -11,6 +13,8 @@
 namespace fw {
 
 class Clock;
+class Random;
+struct AppState;
 struct SettingsRecord;
 
 // The tank's slow state: the light from the clock, the water's haze from its
@@ -40,6 +44,19 @@ public:
     QDateTime lastFeeding() const { return m_lastFeeding; }
     void noteFeeding(const QDateTime &when) { m_lastFeeding = when; }
 
+    // Food falls at the feeding hours (and once, soon after the start, for
+    // any that passed while the tank was not running); the fish go for it.
+    // For a tank `width` x `height` pixels. Takes no draw while no food is
+    // due or in the water.
+    void tendFood(AppState &state, Random &random, int width, int height);
+    // A portion falls around (x, y), if fewer than the most flakes are in
+    // the water. True when any fell.
+    bool dropPortion(const AppState &state, Random &random, double x, double y, int width,
+                     int height);
+    Flakes &flakes() { return m_flakes; }
+    const Flakes &flakes() const { return m_flakes; }
+    const Feeding &feeding() const { return m_feeding; }
+
     LightState light() const { return m_light; }
     double haze() const { return m_shownHaze; }
 
@@ -60,10 +77,15 @@ private:
     void followWater(SettingsRecord &settings, const Clock &clock, const QDateTime &now,
                      bool &changed);
     void followFish(const SettingsRecord &settings);
+    void followFeedingHours(const SettingsRecord &settings, const QDateTime &now);
 
     bool m_started = false;
     QDateTime m_lastTick;
     QDateTime m_lastFeeding;
+    // When a portion is due to fall; null when none is.
+    QDateTime m_portionDue;
+    Flakes m_flakes;
+    Feeding m_feeding;
     LightState m_light;
     double m_shownHaze = 0;
     double m_targetHaze = 0;

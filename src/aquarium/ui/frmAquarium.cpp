@@ -7,6 +7,7 @@
 #include "aquarium/TankStart.h"
 #include "platform/Clock.h"
 #include "platform/ProgramControl.h"
+#include "platform/Surface.h"
 #include "platform/ui/IntervalTimer.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/ScreenMirrors.h"
@@ -80,11 +81,16 @@ frmAquarium::frmAquarium(AppState &state, Random &random, const Clock &clock,
         this, QCoreApplication::translate("frmAquarium", "Air"),
         QCoreApplication::translate(
             "frmAquarium", "泡の出る位置を指定します（時計をクリックすると時計から泡が出ます）"));
+    m_commandFood = makeButton(
+        this, QCoreApplication::translate("frmAquarium", "Food"),
+        QCoreApplication::translate("frmAquarium",
+                                    "餌をやります（クリックしたところに餌が落ちます）"));
 
     // Over a surface that is a window of its own, only windows show.
     if (m_pictureScreen->paintsOnScreen()) {
         for (QWidget *overlay : std::initializer_list<QWidget *>{m_pictureScreenMask, m_commandExit,
-                                                                 m_commandConfig, m_commandAir})
+                                                                 m_commandConfig, m_commandAir,
+                                                                 m_commandFood})
             overlay->setAttribute(Qt::WA_NativeWindow);
     }
 
@@ -97,6 +103,7 @@ frmAquarium::frmAquarium(AppState &state, Random &random, const Clock &clock,
     connect(m_commandExit, &QPushButton::clicked, this, &frmAquarium::Command_Exit_Click);
     connect(m_commandConfig, &QPushButton::clicked, this, &frmAquarium::Command_Config_Click);
     connect(m_commandAir, &QPushButton::clicked, this, &frmAquarium::Command_Air_Click);
+    connect(m_commandFood, &QPushButton::clicked, this, &frmAquarium::Command_Food_Click);
     m_mirrors = new ScreenMirrors(this);
     connectInput(m_pictureScreen);
     connect(m_pictureScreen, &SurfaceView::gotFocus, this, &frmAquarium::PictureScreen_GotFocus);
@@ -222,9 +229,17 @@ void frmAquarium::takeKeyboard()
 
 void frmAquarium::Command_Air_Click()
 {
+    m_model.foodPlacement = false;
     m_model.airPlacement = true;
     m_pictureScreen->setMousePointer(
         m_state.settings.bubble_init_rand == 0 ? MousePointer::CrossHair : MousePointer::UpArrow);
+}
+
+void frmAquarium::Command_Food_Click()
+{
+    m_model.airPlacement = false;
+    m_model.foodPlacement = true;
+    m_pictureScreen->setMousePointer(MousePointer::CrossHair);
 }
 
 void frmAquarium::PictureScreen_MouseMove(int x, int y)
@@ -251,6 +266,12 @@ void frmAquarium::PictureScreen_MouseDown(Qt::MouseButton button, int x, int y)
     }
     if (outcome.airPlacementEnded)
         m_pictureScreen->setMousePointer(MousePointer::Default);
+    if (outcome.dropFood) {
+        m_pictureScreen->setMousePointer(MousePointer::Default);
+        const Surface &surface = m_pictureScreen->surface();
+        m_life.dropPortion(m_state, m_random, outcome.dropFood->x(), outcome.dropFood->y(),
+                           surface.width(), surface.height());
+    }
     if (outcome.animationInterval)
         setFishMoveInterval(*outcome.animationInterval);
     present();
@@ -329,7 +350,7 @@ void frmAquarium::showButtons()
 
 void frmAquarium::setButtonsVisible(bool visible)
 {
-    for (QPushButton *button : {m_commandExit, m_commandConfig, m_commandAir}) {
+    for (QPushButton *button : {m_commandExit, m_commandConfig, m_commandAir, m_commandFood}) {
         // A button that is a window of its own leaves its last pixels in our
         // backing store, which an expose would show again.
         if (!visible && button->isVisible())

@@ -69,10 +69,12 @@ public:
 
     // For tests and the window's own wiring.
     const AquariumModel &model() const { return m_model; }
+    const TankLife &life() const { return m_life; }
     SurfaceView *pictureScreen() const { return m_pictureScreen; }
     QPushButton *exitButton() const { return m_commandExit; }
     QPushButton *configButton() const { return m_commandConfig; }
     QPushButton *airButton() const { return m_commandAir; }
+    QPushButton *foodButton() const { return m_commandFood; }
     bool informationTimerRunning() const;
     void Timer_FishMove_Timer();
     void Timer_InformationClear_Timer();
@@ -98,6 +100,7 @@ private:
     void Command_Exit_Click();
     void Command_Config_Click();
     void Command_Air_Click();
+    void Command_Food_Click();
     void reportPictureTooSmall();
     void releaseCoverPixels();
     void showButtons();
@@ -126,6 +129,7 @@ private:
     QPushButton *m_commandExit = nullptr;
     QPushButton *m_commandConfig = nullptr;
     QPushButton *m_commandAir = nullptr;
+    QPushButton *m_commandFood = nullptr;
     IntervalTimer *m_timerFishMove = nullptr;
     IntervalTimer *m_timerInformationClear = nullptr;
 

@@ -30,7 +30,8 @@ void frmAquarium::layOutButtons()
     const int width = m_screen.width();
     m_commandExit->move(width - m_commandExit->width(), 0);
     m_commandConfig->move(width - m_commandExit->width() - m_commandConfig->width(), 0);
-    m_commandAir->move(m_commandConfig->x() - m_commandAir->width(), 0);
+    m_commandFood->move(m_commandConfig->x() - m_commandFood->width(), 0);
+    m_commandAir->move(m_commandFood->x() - m_commandAir->width(), 0);
 }
 
 void frmAquarium::showOverScreen()
