@@ -92,10 +92,10 @@ TEST_F(Mouse, InformationTellsTheWaterTheLightAndAnUneasyFish)
     // Off at 12:00, night from 12:30; the clock says 12:34:56.
     settings().lighton = QStringLiteral("09");
     settings().lightoff = QStringLiteral("12");
-    settings().wchangedate = QStringLiteral("2024/10/01");
+    settings().wchangedate = QStringLiteral("2020/10/01");
     EXPECT_EQ(tankInformation(tank.state, clock),
               QStringLiteral(
-                  "  水温:26℃\n  水質:濁っている 999日目\n  前回水換日:2024/10/01\n  状態:夜\n"));
+                  "  水温:26℃\n  水質:濁っている 999日目\n  前回水換日:2020/10/01\n  状態:夜\n"));
     settings().wchangedate = QStringLiteral("2026/13/01"); // no such date: no day to tell
     EXPECT_EQ(
         tankInformation(tank.state, clock),

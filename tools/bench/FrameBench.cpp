@@ -1,5 +1,5 @@
 // finwicks-bench [--width W] [--height H] [--fish N] [--bubbles N]
-//                [--picture | --plain] [--night | --murky] [--frames N]
+//                [--picture | --plain] [--night | --murky | --fed] [--frames N]
 //
 // Runs animation ticks (behaviour step and frame routine) on a headless
 // surface and prints the median and 99th-percentile time per frame and the
@@ -7,8 +7,8 @@
 // fish with 100 bubbles and 99 fish with 400 bubbles, each over the plain
 // background and over a full-screen picture, and unless a size is given the
 // full tank over a picture on a 3840x2160 screen as well. Then the full tank
-// over a picture by day, at night and in murky water side by side, and what
-// one change of the light's level costs.
+// over a picture by day, at night, in murky water and with 60 flakes of food
+// side by side, and what one change of the light's level costs.
 
 #include "AllocationCounter.h"
 #include "aquarium/AquariumModel.h"
@@ -35,13 +35,15 @@
 
 namespace {
 
-// How the living tank stands: full daylight in clear water, moonlight, or
-// water left unchanged for two months.
+// How the living tank stands: full daylight in clear water, moonlight,
+// water left unchanged for two months, or daylight with 60 flakes of food
+// in the water (topped up between frames, outside the timing).
 enum class Look
 {
     Day,
     Night,
     Murky,
+    Fed,
 };
 
 struct BenchSettings
@@ -151,6 +153,15 @@ void fillBubbles(fw::Bubbles &bubbles, fw::Random &random, const BenchSettings &
     }
 }
 
+void topUpFood(fw::TankLife &life, const fw::AppState &state, fw::Random &random,
+               const BenchSettings &bench)
+{
+    while (life.flakes().count() < fw::Flakes::Capacity)
+        life.dropPortion(state, random, bench.width * random.next(),
+                         bench.height * 0.2 + bench.height * 0.5 * random.next(), bench.width,
+                         bench.height);
+}
+
 double changedArea(const fw::DirtyRegion &region)
 {
     double area = 0;
@@ -208,6 +219,8 @@ BenchResult run(const BenchSettings &bench)
     double repainted = 0;
     for (int i = 0; i < bench.frames; ++i) {
         clock.step();
+        if (bench.look == Look::Fed)
+            topUpFood(life, state, random, bench);
         const auto start = std::chrono::steady_clock::now();
         const std::uint64_t made = fw::allocationsDuring([&] { fw::runAnimationTick(frame, 50); });
         const auto end = std::chrono::steady_clock::now();
@@ -245,6 +258,8 @@ const char *lookName(Look look)
         return "night";
     case Look::Murky:
         return "murky";
+    case Look::Fed:
+        return "fed";
     }
     return "";
 }
@@ -300,7 +315,7 @@ std::optional<int> numberAfter(const QStringList &args, int &i)
 int usage()
 {
     std::fputs("usage: finwicks-bench [--width W] [--height H] [--fish N] [--bubbles N]\n"
-               "                      [--picture | --plain] [--night | --murky] [--frames N]\n",
+               "                      [--picture | --plain] [--night | --murky | --fed] [--frames N]\n",
                stderr);
     return 2;
 }
@@ -320,8 +335,10 @@ int main(int argc, char **argv)
     for (int i = 1; i < args.size(); ++i) {
         const QString &arg = args[i];
         std::optional<int> value;
-        if (arg == u"--night" || arg == u"--murky") {
-            bench.look = arg == u"--night" ? Look::Night : Look::Murky;
+        if (arg == u"--night" || arg == u"--murky" || arg == u"--fed") {
+            bench.look = arg == u"--night"   ? Look::Night
+                         : arg == u"--murky" ? Look::Murky
+                                             : Look::Fed;
             single = true;
             continue;
         }
@@ -376,7 +393,7 @@ int main(int argc, char **argv)
     living.bubbles = 400;
     living.picture = true;
     for (int round = 0; round < 2; ++round) {
-        for (Look look : {Look::Day, Look::Night, Look::Murky}) {
+        for (Look look : {Look::Day, Look::Night, Look::Murky, Look::Fed}) {
             living.look = look;
             print(living, run(living));
         }
