@@ -40,8 +40,6 @@ at_time() {
     [[ -n $library ]] || fail "libfaketime is not installed (Debian package faketime)"
     AT_TIME=(env "LD_PRELOAD=$library" "FAKETIME=@$(date +%F) $1"
         "ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0")
-} days" +%F) $1" \
-        ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0"
 }
 
 # The background jobs of this shell that still run as its children (a job
