@@ -3,7 +3,7 @@
 #include "aquarium/life/WaterTemperature.h"
 #include "platform/Clock.h"
 #include "platform/Conversions.h"
-#include "state/SettingsRecord.h"
+#include "state/AppState.h"
 #include "state/WaterCare.h"
 
 #include <algorithm>
@@ -74,6 +74,17 @@ void TankLife::followFish(const SettingsRecord &settings)
             uneasy ? std::min(UneasyShift, speciesTraits[species].bandBottom - LowestBandMargin)
                    : 0;
     }
+}
+
+bool TankLife::breed(AppState &state, Random &random, const Clock &clock, int width, int height)
+{
+    const QDateTime now = clock.now();
+    const SettingsRecord &settings = state.settings;
+    const BreedingWeather weather{m_light.phase == LightPhase::Day,
+                                  waterHaze(settings, Clock::dayNumberOf(now.date())) <
+                                      ClearWaterLimit,
+                                  waterTemperature(settings.wtemp), m_lastFeeding};
+    return m_breeding.advance(state, random, now, weather, width, height);
 }
 
 int TankLife::pacedStep(int fish, int axis, int move, int species)

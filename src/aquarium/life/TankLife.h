@@ -1,6 +1,7 @@
 #pragma once
 
 #include "aquarium/SpeciesTraits.h"
+#include "aquarium/life/Breeding.h"
 #include "aquarium/life/LightSchedule.h"
 #include "aquarium/life/TankLook.h"
 
@@ -11,6 +12,8 @@
 namespace fw {
 
 class Clock;
+class Random;
+struct AppState;
 struct SettingsRecord;
 
 // The tank's slow state: the light from the clock, the water's haze from its
@@ -24,6 +27,12 @@ public:
     // change that has fallen due. True when the settings changed (a water
     // change), which should be saved at once.
     bool advance(SettingsRecord &settings, const Clock &clock);
+
+    // Spawning and hatching for this tick, in a tank of `width` x `height`
+    // pixels; after the behaviour step, so a spawning pair's steps are the
+    // ones the frame moves. True when eggs or fish changed, to be saved.
+    bool breed(AppState &state, Random &random, const Clock &clock, int width, int height);
+    const Breeding &breeding() const { return m_breeding; }
 
     // Grades the tank's pictures for the present light and haze.
     bool followLook(const TankLook::Scene &scene)
@@ -74,6 +83,7 @@ private:
     // Index = fish position; fractions of a pixel not yet moved.
     std::array<std::array<double, 2>, 100> m_carried{};
     TankLook m_look;
+    Breeding m_breeding;
 };
 
 } // namespace fw

@@ -44,7 +44,13 @@ TankTab::TankTab(const Clock &clock, QWidget *parent) : QWidget(parent), m_clock
     left->setSpacing(4);
     left->addWidget(buildFoodTimer());
     left->addWidget(buildLight());
-    left->addWidget(buildTemperature());
+    // The breeding switch shares the temperature's row, so the tab keeps
+    // its height.
+    auto *warmth = new QHBoxLayout;
+    warmth->setSpacing(4);
+    warmth->addWidget(buildTemperature(), 1);
+    warmth->addWidget(buildBreeding(), 1);
+    left->addLayout(warmth);
     left->addWidget(buildWaterQuality());
     auto *right = new QVBoxLayout;
     right->setSpacing(4);
@@ -116,6 +122,18 @@ QGroupBox *TankTab::buildWaterQuality()
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     grid->addWidget(bar, 0, 1);
     grid->addWidget(label, 0, 2);
+    return box;
+}
+
+QGroupBox *TankTab::buildBreeding()
+{
+    QGroupBox *box = settingFrame(QStringLiteral("Frame_breeding"),
+                                  QCoreApplication::translate("TankTab", "繁殖(&B)"), this);
+    QGridLayout *grid = frameGrid(box);
+    grid->setContentsMargins(6, grid->contentsMargins().top(), 4, grid->contentsMargins().bottom());
+    grid->addWidget(settingCheckBox(QStringLiteral("Check_fry"),
+                                    QCoreApplication::translate("TankTab", "稚魚を育てる"), box),
+                    0, 0, 1, 3);
     return box;
 }
 
