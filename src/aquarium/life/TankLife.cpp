@@ -78,13 +78,10 @@ void TankLife::followFish(const SettingsRecord &settings)
 
 bool TankLife::breed(AppState &state, Random &random, const Clock &clock, int width, int height)
 {
-    const QDateTime now = clock.now();
-    const SettingsRecord &settings = state.settings;
-    const BreedingWeather weather{m_light.phase == LightPhase::Day,
-                                  waterHaze(settings, Clock::dayNumberOf(now.date())) <
-                                      ClearWaterLimit,
-                                  waterTemperature(settings.wtemp), m_lastFeeding};
-    return m_breeding.advance(state, random, now, weather, width, height);
+    // The haze the water has now, not the one still shown while it clears.
+    const BreedingWeather weather{m_light.phase == LightPhase::Day, m_targetHaze < ClearWaterLimit,
+                                  waterTemperature(state.settings.wtemp), m_lastFeeding};
+    return m_breeding.advance(state, random, clock.now(), weather, width, height);
 }
 
 int TankLife::pacedStep(int fish, int axis, int move, int species)

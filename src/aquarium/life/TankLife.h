@@ -17,8 +17,8 @@ struct AppState;
 struct SettingsRecord;
 
 // The tank's slow state: the light from the clock, the water's haze from its
-// age, the fishes' pace from the temperature and the hour. The frames and
-// the behaviour step ask it a few numbers; in daylight, clear water and at
+// age, the fishes' pace from the temperature and the hour, spawning and
+// hatching. The frames and the behaviour step ask it a few numbers; in daylight, clear water and at
 // 28 °C each of them leaves the tank exactly as it always was.
 class TankLife
 {
