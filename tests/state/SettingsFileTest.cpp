@@ -520,7 +520,7 @@ TEST(SettingsKeys, DialogRangesAndForms)
     EXPECT_EQ(findSettingKey(u"Bubble_View")->form, SettingForm::Number);
     EXPECT_EQ(findSettingKey(u"bubble_dist")->form, SettingForm::Int16);
     EXPECT_EQ(findSettingKey(u"f01"), nullptr);
-    EXPECT_EQ(settingKeys().size(), 37u);
+    EXPECT_EQ(settingKeys().size(), 40u);
 }
 
 TEST(SettingsKeys, AccessByNameConvertsNumbers)
