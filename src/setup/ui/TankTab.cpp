@@ -14,6 +14,8 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace fw {
 
 namespace {
@@ -129,8 +131,12 @@ QGroupBox *TankTab::buildBreeding()
 {
     QGroupBox *box = settingFrame(QStringLiteral("Frame_breeding"),
                                   QCoreApplication::translate("TankTab", "繁殖(&B)"), this);
+    // Tight margins: the row is no wider and no taller than the
+    // temperature's beside it, so the tab's other frames keep their room.
     QGridLayout *grid = frameGrid(box);
-    grid->setContentsMargins(6, grid->contentsMargins().top(), 4, grid->contentsMargins().bottom());
+    const QMargins margins = grid->contentsMargins();
+    grid->setContentsMargins(6, std::max(margins.top() - 3, 0), 4,
+                             std::max(margins.bottom() - 3, 0));
     grid->addWidget(settingCheckBox(QStringLiteral("Check_fry"),
                                     QCoreApplication::translate("TankTab", "稚魚を育てる"), box),
                     0, 0, 1, 3);
