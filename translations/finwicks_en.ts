@@ -277,6 +277,22 @@ Texts follow the user&apos;s language ($LANGUAGE, $LANG); LANGUAGE=en picks Engl
         <source>規格外</source>
         <translation>Out of range</translation>
     </message>
+    <message>
+        <source>稚魚</source>
+        <translation>Fry</translation>
+    </message>
+    <message>
+        <source>幼魚</source>
+        <translation>Young</translation>
+    </message>
+    <message>
+        <source>成魚</source>
+        <translation>Adult</translation>
+    </message>
+    <message>
+        <source>抱卵中</source>
+        <translation>With eggs</translation>
+    </message>
 </context>
 <context>
     <name>FishInformation</name>
@@ -284,10 +300,12 @@ Texts follow the user&apos;s language ($LANGUAGE, $LANG); LANGUAGE=en picks Engl
         <source>  名前:%1
   生後:%2日
   性別:%3
+  状態:%4
 </source>
         <translation>  Name: %1
   Age: %2 days
   Sex: %3
+  State: %4
 </translation>
     </message>
     <message>
@@ -748,6 +766,14 @@ Release it?</translation>
     <message>
         <source>pH調整(&amp;H)</source>
         <translation>p&amp;H</translation>
+    </message>
+    <message>
+        <source>繁殖(&amp;B)</source>
+        <translation>&amp;Breeding</translation>
+    </message>
+    <message>
+        <source>稚魚を育てる</source>
+        <translation>Raise fry</translation>
     </message>
     <message>
         <source>換水(&amp;C)</source>

@@ -32,9 +32,12 @@ bool runAnimationTick(FrameContext &frame, int interval)
     }
     if (draw(frame.random, 4) == 0)
         runBehaviourStep(frame.state, frame.random, 0, frame.surface.width(), cohesion);
-    if (frame.life)
+    if (frame.life) {
         frame.life->tendFood(frame.state, frame.random, frame.surface.width(),
                              frame.surface.height());
+        changed |= frame.life->breed(frame.state, frame.random, frame.clock, frame.surface.width(),
+                                     frame.surface.height());
+    }
     runFrame(frame);
     return changed;
 }

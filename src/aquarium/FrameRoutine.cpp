@@ -7,6 +7,7 @@
 #include "platform/Conversions.h"
 #include "platform/Surface.h"
 #include "state/AppState.h"
+#include "state/FishCondition.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,8 +17,6 @@
 namespace fw {
 
 namespace {
-
-constexpr int YoungDays = 100;
 
 std::int16_t clampInt16(int value)
 {
@@ -92,7 +91,7 @@ private:
 
     const SpriteSet &spritesOf(int i, int speciesIndex) const
     {
-        const bool young = m_today - m_c.state.fish.at(i).birthDay() < YoungDays;
+        const bool young = m_today - m_c.state.fish.at(i).birthDay() < YoungFishDays;
         return m_sprites.set(speciesIndex, young);
     }
 

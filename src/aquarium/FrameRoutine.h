@@ -32,7 +32,7 @@ void runFrame(FrameContext &frame);
 // One tick of the animation timer: nothing while paused (interval 0);
 // otherwise the tank's slow state follows the clock, the behaviour step runs
 // on about one tick in four, then a frame. True when the tick changed what
-// should be saved at once (an automatic water change).
+// should be saved at once (an automatic water change, eggs laid or hatched).
 bool runAnimationTick(FrameContext &frame, int interval);
 
 // Grades the tank's pictures for the light and the water as they stand, as

@@ -11,6 +11,7 @@
 #include "platform/Surface.h"
 #include "state/AppState.h"
 #include "state/Fish.h"
+#include "state/FishCondition.h"
 #include "state/WaterCare.h"
 
 #include <QCoreApplication>
@@ -98,9 +99,10 @@ QString fishInformation(const AppState &state, const Clock &clock, int position)
     const QString name = withoutTrailingSpaces(field(state, clock, position, u"name", false));
     const QString age = hashFormat(decimalPrefix(field(state, clock, position, u"age", true)));
     const QString sex = field(state, clock, position, u"sex", true);
-    QString text =
-        QCoreApplication::translate("FishInformation", "  名前:%1\n  生後:%2日\n  性別:%3\n")
-            .arg(name, age, sex);
+    const QString condition = fishConditionText(fishCondition(state, clock, position, false));
+    QString text = QCoreApplication::translate("FishInformation",
+                                               "  名前:%1\n  生後:%2日\n  性別:%3\n  状態:%4\n")
+                       .arg(name, age, sex, condition);
     const QString warning = temperatureWarning(state.fish.at(position).speciesIndex(),
                                                waterTemperature(state.settings.wtemp));
     if (!warning.isEmpty())

@@ -2,6 +2,7 @@
 
 #include "platform/Clock.h"
 #include "state/Fish.h"
+#include "state/FishCondition.h"
 
 #include "platform/Conversions.h"
 #include "state/Cp932.h"
@@ -14,11 +15,19 @@ namespace {
 
 constexpr int NameBytes = 10;
 constexpr int NameField = 10;
+// Wide enough for "抱卵中" and its English "With eggs".
+constexpr int ConditionBytes = 9;
 
 QString field(const AppState &state, const Clock &clock, int position, const char *key, bool asText)
 {
     return GetFishField(state, clock, position, QString::fromLatin1(key), asText, true)
         .value_or(QString());
+}
+
+// The text followed by spaces up to `bytes` bytes; a longer one is not cut.
+QString paddedToBytes(const QString &text, int bytes)
+{
+    return text + QString(std::max(0, bytes - doubleByteLength(text)), QLatin1Char(' '));
 }
 
 QString rightAligned(const QString &text, int width)
@@ -61,14 +70,13 @@ QString registerName(const AppState &state, const Clock &clock, int position)
 QString registerRow(const AppState &state, const Clock &clock, int position)
 {
     const QString name = registerName(state, clock, position);
-    const int padding = std::max(0, NameBytes - doubleByteLength(name));
+    const QString condition = fishConditionText(fishCondition(state, clock, position, true));
     const QLatin1Char bar('|');
-    return field(state, clock, position, "species", true) + bar + name +
-           QString(padding, QLatin1Char(' ')) + bar +
-           rightAligned(field(state, clock, position, "sex", true), 2) + bar +
+    return field(state, clock, position, "species", true) + bar + paddedToBytes(name, NameBytes) +
+           bar + rightAligned(field(state, clock, position, "sex", true), 2) + bar +
            QCoreApplication::translate("FishRegister", "%1日")
                .arg(rightAligned(field(state, clock, position, "age", true), 4)) +
-           bar;
+           bar + u' ' + paddedToBytes(condition, ConditionBytes) + bar;
 }
 
 NameError nameErrorText(NameCheck check)

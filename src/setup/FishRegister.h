@@ -20,11 +20,11 @@ int doubleByteLength(QStringView text);
 // settings file can hold it.
 bool fitsDoubleByteCodePage(QStringView text);
 
-// The header above the list; its state and start-date columns stay empty.
+// The header above the list; its start-date column stays empty.
 QString registerHeader();
 
 // One row of the list for the working fish at `position`:
-// species | name padded to 10 bytes | sex | age in days 日 |
+// species | name padded to 10 bytes | sex | age in days 日 | condition |
 QString registerRow(const AppState &state, const Clock &clock, int position);
 
 // The trimmed name of the working fish at `position`, as the name box shows it.

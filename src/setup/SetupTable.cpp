@@ -14,7 +14,7 @@ namespace {
 using L = LoadAs;
 using C = CommitAs;
 
-const std::array<SetupRow, 31> rows{{
+const std::array<SetupRow, 32> rows{{
     {u"endpattern", u"Option_endpattern", L::Int, C::Decimal},
     {u"fishmovespeed", u"HScroll_fishspeed", L::NumInt, C::ThreeDigits},
     {u"sound1", u"Check_sound1", L::Int, C::Decimal},
@@ -48,6 +48,7 @@ const std::array<SetupRow, 31> rows{{
     {u"bubble_init_rand", u"Check_bubble_init_rand", L::Number, C::Decimal},
     {u"bubble_limity", u"HScroll_bubble_limity", L::Number, C::Decimal},
     {u"bubble_count_max", u"HScroll_bubble_count_max", L::Special, C::Decimal},
+    {u"fry", u"Check_fry", L::Int, C::Decimal},
 }};
 
 QString storedText(const SettingsRecord &record, const SetupRow &row)

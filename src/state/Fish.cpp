@@ -86,6 +86,13 @@ QString newFishRecord(int species, int birthDay, QChar sex)
     return text; // the record pads the rest with spaces
 }
 
+void placeAtRest(FishValues &values, int left, int top)
+{
+    values = FishValues{};
+    values.left = static_cast<std::int16_t>(left);
+    values.top = static_cast<std::int16_t>(top);
+}
+
 void exchangeFish(AppState &state, int a, int b)
 {
     std::swap(state.fish.at(a), state.fish.at(b));
@@ -190,17 +197,23 @@ bool AddFish(AppState &state, Random &random, const Clock &clock, ScreenSize scr
         table.count += 1;
         const int position = table.count;
         table.at(position) = FishRecord(newFishRecord(species, clock.dayNumber() - *age, *sex));
-
-        FishValues &values = state.valuesOf(!toTank)[position];
-        values.facing = 0;
-        values.left = static_cast<std::int16_t>(draw(random, width));
-        values.top = static_cast<std::int16_t>(draw(random, height));
-        values.movex = 0;
-        values.movey = 0;
-        values.width = 0;
-        values.height = 0;
-        values.topspeed = 10;
+        const int left = draw(random, width);
+        placeAtRest(state.valuesOf(!toTank)[position], left, draw(random, height));
     }
+    return true;
+}
+
+bool addBornFish(AppState &state, Random &random, int species, int birthDay, QChar sex, int left,
+                 int top)
+{
+    FishTable &table = state.fish;
+    if (table.count >= FishTable::Capacity)
+        return false;
+    const QString name = PickFishName(state, random, sex == u'0' ? 0 : 1);
+    table.count += 1;
+    table.at(table.count) = FishRecord(newFishRecord(species, birthDay, sex));
+    table.at(table.count).setField(u"name", name);
+    placeAtRest(state.values[table.count], left, top);
     return true;
 }
 

@@ -46,6 +46,11 @@ bool AddFish(AppState &state, Random &random, const Clock &clock, ScreenSize scr
              int species, int ageClass, int sexChoice, bool toTank,
              const std::function<void(const QString &)> &report = {});
 
+// Appends one fish born on `birthDay` (a day number) to the fish table at
+// (left, top), at rest, named from the pool; false when the tank is full.
+bool addBornFish(AppState &state, Random &random, int species, int birthDay, QChar sex, int left,
+                 int top);
+
 // A free name for sex 0 or 1, ten characters, marked with "*"; ten spaces when
 // the pool has none left for that sex.
 QString PickFishName(AppState &state, Random &random, int sex);

@@ -58,7 +58,7 @@ constexpr SettingKey int16(const char16_t *name, std::int16_t R::*member, Settin
 
 constexpr SettingSource Today = SettingSource::Today;
 
-const std::array<SettingKey, 38> keys{{
+const std::array<SettingKey, 40> keys{{
     system(u"version", &R::version, u"0.34b", u""),
     text(u"system", u"date", &R::date, Today, u"", u""),
     text(u"system", u"time", &R::time, SettingSource::Now, u"", u""),
@@ -100,6 +100,8 @@ const std::array<SettingKey, 38> keys{{
     int16(u"bubble_limity", &R::bubble_limity, Lit, u"0", Lit, u"0", 0, 90),
     int16(u"bubble_count_max", &R::bubble_count_max, Lit, u"100", Lit, u"100", 1, 400),
     tank(u"wturbidity", &R::wturbidity, u"0", u"0"),
+    tank(u"fry", &R::fry, u"1", u"1"),
+    tank(u"eggs", &R::eggs, u"", u""),
 }};
 
 QString sourcedValue(SettingSource source, const char16_t *literal, const Clock *clock,

@@ -53,6 +53,10 @@ struct SettingsRecord
     std::int16_t bubble_count_max = 0;
     // Haze a water change left, in percent; added after the keys above.
     QString wturbidity;
+    // "0" when the fish are not to breed; added after the keys above.
+    QString fry;
+    // Eggs waiting to hatch (see EggClutches.h); added after the keys above.
+    QString eggs;
 };
 
 } // namespace fw

@@ -75,12 +75,12 @@ TEST_F(Mouse, FishInformationText)
     addFish(QStringLiteral("* ﾊﾅｺ"), 0, u'0', swimmer(0, 0, 0, 0));
     addFish(QStringLiteral("ﾁﾖ ﾉ ｶﾜ"), 1234, u'0', swimmer(0, 0, 0, 0));
     EXPECT_EQ(fishInformation(tank.state, clock, 1),
-              QStringLiteral("  名前:ﾀﾛｳ\n  生後:5日\n  性別:ｵｽ\n"));
+              QStringLiteral("  名前:ﾀﾛｳ\n  生後:5日\n  性別:ｵｽ\n  状態:稚魚\n"));
     // Born today: "#####" prints 0 as nothing.
     EXPECT_EQ(fishInformation(tank.state, clock, 2),
-              QStringLiteral("  名前:* ﾊﾅｺ\n  生後:日\n  性別:ﾒｽ\n"));
+              QStringLiteral("  名前:* ﾊﾅｺ\n  生後:日\n  性別:ﾒｽ\n  状態:稚魚\n"));
     EXPECT_EQ(fishInformation(tank.state, clock, 3),
-              QStringLiteral("  名前:ﾁﾖ ﾉ ｶﾜ\n  生後:1234日\n  性別:ﾒｽ\n"));
+              QStringLiteral("  名前:ﾁﾖ ﾉ ｶﾜ\n  生後:1234日\n  性別:ﾒｽ\n  状態:成魚\n"));
 }
 
 TEST_F(Mouse, InformationTellsTheWaterTheLightAndAnUneasyFish)
@@ -103,7 +103,7 @@ TEST_F(Mouse, InformationTellsTheWaterTheLightAndAnUneasyFish)
 
     // An angelfish is at ease from 24 to 30 °C.
     addFish(QStringLiteral("ﾀﾛｳ"), 5, u'1', swimmer(0, 0, 0, 0));
-    const QString calm = QStringLiteral("  名前:ﾀﾛｳ\n  生後:5日\n  性別:ｵｽ\n");
+    const QString calm = QStringLiteral("  名前:ﾀﾛｳ\n  生後:5日\n  性別:ｵｽ\n  状態:稚魚\n");
     settings().wtemp = QStringLiteral("30");
     EXPECT_EQ(fishInformation(tank.state, clock, 1), calm);
     settings().wtemp = QStringLiteral("31");

@@ -71,8 +71,8 @@ TEST_F(EnglishTexts, RegisterColumnsLineUpAsInJapanese)
         const QString row = registerRow(state, clock, position);
         EXPECT_EQ(barColumns(row), japanese) << row.toStdString();
     }
-    EXPECT_EQ(registerRow(state, clock, 1), u"Angelfish |*歩惟     | F|   7 d|");
-    EXPECT_EQ(registerRow(state, clock, 2), u"Albino    |Nemo      | M|1234 d|");
+    EXPECT_EQ(registerRow(state, clock, 1), u"Angelfish |*歩惟     | F|   7 d| Fry      |");
+    EXPECT_EQ(registerRow(state, clock, 2), u"Albino    |Nemo      | M|1234 d| Adult    |");
     EXPECT_LE(cp932ByteCount(registerHeader()), japaneseHeader);
 }
 
@@ -80,7 +80,7 @@ TEST_F(EnglishTexts, UserDataStaysAsTheUserWroteIt)
 {
     test::InstalledTranslation english(QStringLiteral("en"));
     const QString information = fishInformation(state, clock, 1);
-    EXPECT_EQ(information, u"  Name: *歩惟\n  Age: 7 days\n  Sex: F\n");
+    EXPECT_EQ(information, u"  Name: *歩惟\n  Age: 7 days\n  Sex: F\n  State: Fry\n");
     // The record keeps its codes; only their display is translated.
     EXPECT_EQ(GetFishField(state, clock, 1, u"species", false, false), u"0");
     EXPECT_EQ(GetFishField(state, clock, 1, u"sex", false, false), u"0");

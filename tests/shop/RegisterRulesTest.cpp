@@ -41,10 +41,13 @@ TEST_F(RegisterRules, RowPadsTheNameByBytesAndAlignsSexAndAge)
     state.workingFish.at(2) =
         shopRecord(2, QStringLiteral("ﾈｵﾝﾃﾄﾗｸﾝ12"), clock.dayNumber() - 12345, 1);
     state.workingFish.at(3) = shopRecord(4, QString(), clock.dayNumber() - 150, 1);
-    EXPECT_EQ(registerRow(state, clock, 1), QStringLiteral("ｴﾝｾﾞﾙﾌｨｯｼｭ|*歩惟     |ﾒｽ|   7日|"));
+    EXPECT_EQ(registerRow(state, clock, 1),
+              QStringLiteral("ｴﾝｾﾞﾙﾌｨｯｼｭ|*歩惟     |ﾒｽ|   7日| 稚魚     |"));
     // Ten or more bytes get no padding, a long age is not cut.
-    EXPECT_EQ(registerRow(state, clock, 2), QStringLiteral("ﾈｵﾝﾃﾄﾗ    |ﾈｵﾝﾃﾄﾗｸﾝ12|ｵｽ|12345日|"));
-    EXPECT_EQ(registerRow(state, clock, 3), QStringLiteral("ｱﾙｸｱｰﾄｽ(ｺﾘ|          |ｵｽ| 150日|"));
+    EXPECT_EQ(registerRow(state, clock, 2),
+              QStringLiteral("ﾈｵﾝﾃﾄﾗ    |ﾈｵﾝﾃﾄﾗｸﾝ12|ｵｽ|12345日| 成魚     |"));
+    EXPECT_EQ(registerRow(state, clock, 3),
+              QStringLiteral("ｱﾙｸｱｰﾄｽ(ｺﾘ|          |ｵｽ| 150日| 成魚     |"));
     EXPECT_EQ(registerHeader(),
               QStringLiteral(" 魚の種類     名前    性別 生後    状態     飼い始め"));
 }

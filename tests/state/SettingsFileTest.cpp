@@ -82,6 +82,9 @@ const char *const expectedSettings = "[system]\r\n"
                                      "bubble_init_time=0\r\n"
                                      "bubble_limity=0\r\n"
                                      "bubble_count_max=100\r\n"
+                                     "wturbidity=0\r\n"
+                                     "fry=1\r\n"
+                                     "eggs=\r\n"
                                      "[fish]\r\n";
 
 // The starter fish in save order: species, then oldest first; equal birth
@@ -260,7 +263,8 @@ TEST_F(SettingsFileTest, SavingDropsUnknownKeysAndWritesNumbersPlainly)
     EXPECT_EQ(saved.value(u"case", u"bubble_view"), QStringLiteral("0.5"));
     EXPECT_EQ(saved.value(u"case", u"bubble_init_time"), QStringLiteral("0"));
     EXPECT_EQ(saved.value(u"case", u"bubble_inity"), QStringLiteral("-7"));
-    EXPECT_TRUE(readBytes(state.settingsPath).endsWith("bubble_count_max=100\r\n"));
+    EXPECT_TRUE(readBytes(state.settingsPath)
+                    .endsWith("bubble_count_max=100\r\nwturbidity=0\r\nfry=1\r\neggs=\r\n"));
 }
 
 // Numbers are read without exponents, so they are written without them and
@@ -516,7 +520,7 @@ TEST(SettingsKeys, DialogRangesAndForms)
     EXPECT_EQ(findSettingKey(u"Bubble_View")->form, SettingForm::Number);
     EXPECT_EQ(findSettingKey(u"bubble_dist")->form, SettingForm::Int16);
     EXPECT_EQ(findSettingKey(u"f01"), nullptr);
-    EXPECT_EQ(settingKeys().size(), 37u);
+    EXPECT_EQ(settingKeys().size(), 40u);
 }
 
 TEST(SettingsKeys, AccessByNameConvertsNumbers)

@@ -118,6 +118,14 @@ bool TankLife::dropPortion(const AppState &state, Random &random, double x, doub
     return fell > 0;
 }
 
+bool TankLife::breed(AppState &state, Random &random, const Clock &clock, int width, int height)
+{
+    // The haze the water has now, not the one still shown while it clears.
+    const BreedingWeather weather{m_light.phase == LightPhase::Day, m_targetHaze < ClearWaterLimit,
+                                  waterTemperature(state.settings.wtemp), m_lastFeeding};
+    return m_breeding.advance(state, random, clock.now(), weather, width, height);
+}
+
 int TankLife::pacedStep(int fish, int axis, int move, int species)
 {
     double &carried = m_carried[fish][axis];

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "aquarium/SpeciesTraits.h"
+#include "aquarium/life/Breeding.h"
 #include "aquarium/life/Feeding.h"
 #include "aquarium/life/Flakes.h"
 #include "aquarium/life/LightSchedule.h"
@@ -18,8 +19,8 @@ struct AppState;
 struct SettingsRecord;
 
 // The tank's slow state: the light from the clock, the water's haze from its
-// age, the fishes' pace from the temperature and the hour. The frames and
-// the behaviour step ask it a few numbers; in daylight, clear water and at
+// age, the fishes' pace from the temperature and the hour, spawning and
+// hatching. The frames and the behaviour step ask it a few numbers; in daylight, clear water and at
 // 28 °C each of them leaves the tank exactly as it always was.
 class TankLife
 {
@@ -28,6 +29,12 @@ public:
     // change that has fallen due. True when the settings changed (a water
     // change), which should be saved at once.
     bool advance(SettingsRecord &settings, const Clock &clock);
+
+    // Spawning and hatching for this tick, in a tank of `width` x `height`
+    // pixels; after the behaviour step, so a spawning pair's steps are the
+    // ones the frame moves. True when eggs or fish changed, to be saved.
+    bool breed(AppState &state, Random &random, const Clock &clock, int width, int height);
+    const Breeding &breeding() const { return m_breeding; }
 
     // Grades the tank's pictures for the present light and haze.
     bool followLook(const TankLook::Scene &scene)
@@ -96,6 +103,7 @@ private:
     // Index = fish position; fractions of a pixel not yet moved.
     std::array<std::array<double, 2>, 100> m_carried{};
     TankLook m_look;
+    Breeding m_breeding;
 };
 
 } // namespace fw

@@ -162,7 +162,7 @@ void frmAquarium::Timer_FishMove_Timer()
     const bool changed = runAnimationTick(frame, m_timerFishMove->interval());
     present();
     followBubbling();
-    if (changed) // an automatic water change outlives a crash
+    if (changed) // a water change, eggs and fry outlive a crash
         SaveAll(m_state, m_clock);
 }
 

@@ -14,6 +14,8 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace fw {
 
 namespace {
@@ -44,7 +46,13 @@ TankTab::TankTab(const Clock &clock, QWidget *parent) : QWidget(parent), m_clock
     left->setSpacing(4);
     left->addWidget(buildFoodTimer());
     left->addWidget(buildLight());
-    left->addWidget(buildTemperature());
+    // The breeding switch shares the temperature's row, so the tab keeps
+    // its height.
+    auto *warmth = new QHBoxLayout;
+    warmth->setSpacing(4);
+    warmth->addWidget(buildTemperature(), 1);
+    warmth->addWidget(buildBreeding(), 1);
+    left->addLayout(warmth);
     left->addWidget(buildWaterQuality());
     auto *right = new QVBoxLayout;
     right->setSpacing(4);
@@ -116,6 +124,22 @@ QGroupBox *TankTab::buildWaterQuality()
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     grid->addWidget(bar, 0, 1);
     grid->addWidget(label, 0, 2);
+    return box;
+}
+
+QGroupBox *TankTab::buildBreeding()
+{
+    QGroupBox *box = settingFrame(QStringLiteral("Frame_breeding"),
+                                  QCoreApplication::translate("TankTab", "繁殖(&B)"), this);
+    // Tight margins: the row is no wider and no taller than the
+    // temperature's beside it, so the tab's other frames keep their room.
+    QGridLayout *grid = frameGrid(box);
+    const QMargins margins = grid->contentsMargins();
+    grid->setContentsMargins(6, std::max(margins.top() - 3, 0), 4,
+                             std::max(margins.bottom() - 3, 0));
+    grid->addWidget(settingCheckBox(QStringLiteral("Check_fry"),
+                                    QCoreApplication::translate("TankTab", "稚魚を育てる"), box),
+                    0, 0, 1, 3);
     return box;
 }
 

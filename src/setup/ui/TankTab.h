@@ -12,7 +12,7 @@ namespace fw {
 class Clock;
 
 // The "水槽管理" tab: feeding times, lighting hours, water temperature, the
-// water change and the air bubbles.
+// water change, the air bubbles and whether fry are raised.
 class TankTab : public QWidget
 {
     Q_OBJECT
@@ -35,6 +35,7 @@ private:
     QGroupBox *buildLight();
     QGroupBox *buildTemperature();
     QGroupBox *buildWaterQuality();
+    QGroupBox *buildBreeding();
     QGroupBox *buildWaterChange();
     QGroupBox *buildBubble();
 
