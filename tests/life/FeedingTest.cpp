@@ -105,7 +105,8 @@ FeedingWatch watchFeeding(Tank &tank, int ticks)
             // its band never goes deeper.
             if (species == 3) {
                 EXPECT_LE(v.top + v.height, deepest[i]) << "fish " << i << " at " << t;
-                deepest[i] = std::max(std::min(deepest[i], v.top + v.height), int(height * 0.15) + 1);
+                deepest[i] =
+                    std::max(std::min(deepest[i], v.top + v.height), int(height * 0.15) + 1);
             }
             const bool ate = claims[i] >= 0 && claim < 0 &&
                              tank.life->flakes()[claims[i]].state == FlakeState::Gone;
@@ -126,7 +127,7 @@ TEST(Feeding, EachFishGoesForItsOwnFlakeInItsOwnLayer)
     tank.tick();
     ASSERT_TRUE(tank.life->dropPortion(tank.state, tank.random, 400, 18, 800, 600));
     const FeedingWatch watch = watchFeeding(tank, 6000); // five minutes
-    EXPECT_GE(tank.life->feeding().eaten(), 30); // of 42: they want it
+    EXPECT_GE(tank.life->feeding().eaten(), 30);         // of 42: they want it
     EXPECT_GT(watch.eaten, 5);
     EXPECT_GT(watch.eatenByHatchetfish, 0);
     EXPECT_GT(watch.eatenByCorydoras, 0);

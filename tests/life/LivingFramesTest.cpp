@@ -24,7 +24,6 @@ double luminance(QRgb p)
     return 0.299 * qRed(p) + 0.587 * qGreen(p) + 0.114 * qBlue(p);
 }
 
-
 TEST(LivingFrames, DaylightInClearWaterAt28DegreesIsExactlyTheTankWithoutLife)
 {
     // From 12:09:50 across a ten-minute mark, at which a spawn could be

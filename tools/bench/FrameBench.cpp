@@ -314,9 +314,10 @@ std::optional<int> numberAfter(const QStringList &args, int &i)
 
 int usage()
 {
-    std::fputs("usage: finwicks-bench [--width W] [--height H] [--fish N] [--bubbles N]\n"
-               "                      [--picture | --plain] [--night | --murky | --fed] [--frames N]\n",
-               stderr);
+    std::fputs(
+        "usage: finwicks-bench [--width W] [--height H] [--fish N] [--bubbles N]\n"
+        "                      [--picture | --plain] [--night | --murky | --fed] [--frames N]\n",
+        stderr);
     return 2;
 }
 

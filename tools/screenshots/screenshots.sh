@@ -26,19 +26,20 @@ out=$(realpath -m "$out")
 mkdir -p "$out"
 
 source "$PWD/tests/e2e/e2e_common.sh"
-e2e_start_x 143 1024x768
+e2e_start_x 164 1024x768
 ini=$E2E_SETTINGS
 
-# shoot NAME HH:MM:SS: starts the saver at that time of day, waits until the
-# tank has swum a while, takes the screen and ends it with a key.
+# shoot NAME HH:MM:SS [SECONDS]: starts the saver at that time of day, waits
+# until the tank has swum a while (6 s unless said), takes the screen and
+# ends it with a key.
 shoot() {
     at_time "$2"
     "${AT_TIME[@]}" "$finwicks" /s >"$E2E_WORK/app.log" 2>&1 &
     local pid=$!
-    sleep 6
+    sleep "${3:-6}"
     import -window root "$E2E_WORK/shot.png"
     xdotool key space
-    wait "$pid" || true
+    wait "$pid" || { echo "finwicks failed at $2:" >&2; tail -40 "$E2E_WORK/app.log" >&2; }
     # Fewer colours keep the files small; the tank's own pictures have few.
     convert "$E2E_WORK/shot.png" -colors 255 PNG8:"$out/$1.png"
     echo "$out/$1.png"
@@ -69,6 +70,10 @@ set_key bubble_count_max 60
 
 shoot tank-day 12:00:00
 shoot tank-night 23:30:00
+# The noon feeding, a quarter of a minute after the food fell (saved just
+# before, so no feeding was missed).
+set_key time 11:59:00
+shoot tank-feeding 11:59:55 20
 if $all; then
     shoot tank-dusk 21:15:00
     set_key wchangedate "$(date -d '-45 days' +%Y/%m/%d)"

@@ -48,8 +48,8 @@ QImage flakeMask(const QImage &strip)
     QImage mask(strip.size(), QImage::Format_RGB32);
     for (int y = 0; y < strip.height(); ++y)
         for (int x = 0; x < strip.width(); ++x)
-            mask.setPixel(x, y, (strip.pixel(x, y) & 0xffffff) != 0 ? qRgb(0, 0, 0)
-                                                                     : qRgb(255, 255, 255));
+            mask.setPixel(
+                x, y, (strip.pixel(x, y) & 0xffffff) != 0 ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
     return mask;
 }
 

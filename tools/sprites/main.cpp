@@ -6,9 +6,9 @@
 #include "Artwork.h"
 #include "BmpWriter.h"
 #include "Bubble.h"
-#include "Flake.h"
 #include "Catalogue.h"
 #include "ContactSheet.h"
+#include "Flake.h"
 
 #include <QDir>
 #include <QStringList>

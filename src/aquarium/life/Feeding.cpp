@@ -36,7 +36,7 @@ bool isBottomDweller(int species)
 // their upturned mouths, corydoras with theirs low at the front.
 QPointF mouthOf(const FishValues &v, int species)
 {
-    const double y = species == Hatchetfish ? 3.0
+    const double y = species == Hatchetfish     ? 3.0
                      : isBottomDweller(species) ? v.height - 3.0
                                                 : v.height / 2.0;
     const double x = v.facing < 0 ? 2.0 : v.width - 2.0;
@@ -140,9 +140,10 @@ void Feeding::claim(const Tank &tank, int fish)
     // what they meet on the way, without choosing a flake of their own.
     if (species == NeonTetra && fishLeader(tank.state, fish) != fish)
         return;
-    const int odds = tank.light >= 1 ? NoticeOdds
-                                     : NoticeOdds + nearestInt((NightNoticeOdds - NoticeOdds) *
-                                                               (1 - tank.light));
+    const int odds =
+        tank.light >= 1
+            ? NoticeOdds
+            : NoticeOdds + nearestInt((NightNoticeOdds - NoticeOdds) * (1 - tank.light));
     if (draw(tank.random, odds) != 0)
         return;
     const FishValues &v = tank.state.values[fish];

@@ -30,8 +30,7 @@ int Flakes::bottomLine(int height)
     return std::max(0, truncInt(height * 0.95) - Size);
 }
 
-int Flakes::drop(int portion, double x, double y, int width, int height, Random &random,
-                 qint64 now)
+int Flakes::drop(int portion, double x, double y, int width, int height, Random &random, qint64 now)
 {
     int fell = 0;
     const bool atSurface = y <= surfaceLine(height) + Size;

@@ -18,7 +18,7 @@ enum class FlakeState : std::uint8_t
     Gone,     // a free slot
     Floating, // on the surface, for a moment after it fell
     Sinking,
-    Landed,   // on the bottom, until a corydoras finds it or it dissolves
+    Landed, // on the bottom, until a corydoras finds it or it dissolves
 };
 
 struct Flake

@@ -103,7 +103,8 @@ void TankLife::tendFood(AppState &state, Random &random, int width, int height)
         const double x = width * (FeedingMargin + (1 - 2 * FeedingMargin) * random.next());
         dropPortion(state, random, x, Flakes::surfaceLine(height), width, height);
     }
-    m_feeding.tend({state, m_flakes, random, height, m_light.level, m_lastTick.toMSecsSinceEpoch()});
+    m_feeding.tend(
+        {state, m_flakes, random, height, m_light.level, m_lastTick.toMSecsSinceEpoch()});
 }
 
 bool TankLife::dropPortion(const AppState &state, Random &random, double x, double y, int width,

@@ -14,40 +14,35 @@ namespace {
 // Five characters in all: "999日目".
 constexpr int MostDaysShown = 999;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("TankStatus", text);
-}
-
 } // namespace
 
 QString waterClarityWord(double haze)
 {
     if (haze < ClearWaterLimit)
-        return tr("澄んでいる");
+        return QCoreApplication::translate("TankStatus", "澄んでいる");
     if (haze < CloudyWaterLimit)
-        return tr("やや濁り");
-    return tr("濁っている");
+        return QCoreApplication::translate("TankStatus", "やや濁り");
+    return QCoreApplication::translate("TankStatus", "濁っている");
 }
 
 QString waterDayText(std::optional<int> days)
 {
     if (!days)
         return {};
-    return tr("%1日目").arg(std::min(*days, MostDaysShown));
+    return QCoreApplication::translate("TankStatus", "%1日目").arg(std::min(*days, MostDaysShown));
 }
 
 QString lightPhaseWord(LightPhase phase)
 {
     switch (phase) {
     case LightPhase::Day:
-        return tr("昼");
+        return QCoreApplication::translate("TankStatus", "昼");
     case LightPhase::Dusk:
-        return tr("夕暮れ");
+        return QCoreApplication::translate("TankStatus", "夕暮れ");
     case LightPhase::Night:
-        return tr("夜");
+        return QCoreApplication::translate("TankStatus", "夜");
     case LightPhase::Dawn:
-        return tr("夜明け");
+        return QCoreApplication::translate("TankStatus", "夜明け");
     }
     return {};
 }
@@ -56,9 +51,9 @@ QString temperatureWarning(int species, double celsius)
 {
     switch (temperatureFeel(species, celsius)) {
     case TemperatureFeel::TooWarm:
-        return tr("水温が高すぎます");
+        return QCoreApplication::translate("TankStatus", "水温が高すぎます");
     case TemperatureFeel::TooCold:
-        return tr("水温が低すぎます");
+        return QCoreApplication::translate("TankStatus", "水温が低すぎます");
     case TemperatureFeel::Comfortable:
         break;
     }

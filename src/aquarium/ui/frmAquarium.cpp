@@ -81,16 +81,15 @@ frmAquarium::frmAquarium(AppState &state, Random &random, const Clock &clock,
         this, QCoreApplication::translate("frmAquarium", "Air"),
         QCoreApplication::translate(
             "frmAquarium", "泡の出る位置を指定します（時計をクリックすると時計から泡が出ます）"));
-    m_commandFood = makeButton(
-        this, QCoreApplication::translate("frmAquarium", "Food"),
-        QCoreApplication::translate("frmAquarium",
-                                    "餌をやります（クリックしたところに餌が落ちます）"));
+    m_commandFood =
+        makeButton(this, QCoreApplication::translate("frmAquarium", "Food"),
+                   QCoreApplication::translate("frmAquarium",
+                                               "餌をやります（クリックしたところに餌が落ちます）"));
 
     // Over a surface that is a window of its own, only windows show.
     if (m_pictureScreen->paintsOnScreen()) {
-        for (QWidget *overlay : std::initializer_list<QWidget *>{m_pictureScreenMask, m_commandExit,
-                                                                 m_commandConfig, m_commandAir,
-                                                                 m_commandFood})
+        for (QWidget *overlay : std::initializer_list<QWidget *>{
+                 m_pictureScreenMask, m_commandExit, m_commandConfig, m_commandAir, m_commandFood})
             overlay->setAttribute(Qt::WA_NativeWindow);
     }
 
