@@ -6,12 +6,17 @@
 DIALOG_DISPLAY=102
 source "$(dirname "$0")/dialog_lib.sh"
 
-"$program" /s >>"$work/app.log" 2>&1 &
+# At noon, so that the first-run tank's light is on whenever the test runs.
+at_time 12:00:00
+"${AT_TIME[@]}" "$program" /s >>"$work/app.log" 2>&1 &
 app_pid=$!
 for _ in $(seq 100); do
     [[ -s $settings ]] && break
     sleep 0.1
 done
+# The tank's window, and its first focus preparing the scene, under any load.
+timeout 20 xdotool search --sync --onlyvisible --pid "$app_pid" >/dev/null ||
+    fail "no aquarium window"
 sleep 2
 
 # A mouse movement shows the buttons; Configration is the middle one at the
