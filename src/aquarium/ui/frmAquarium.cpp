@@ -13,6 +13,7 @@
 #include "platform/ui/SurfaceView.h"
 #include "state/AppState.h"
 #include "state/SettingsFile.h"
+#include "state/StateKeeper.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -150,6 +151,13 @@ void frmAquarium::Timer_FishMove_Timer()
     runAnimationTick(frame, m_timerFishMove->interval());
     present();
     followBubbling();
+    keepState();
+}
+
+void frmAquarium::keepState()
+{
+    if (m_keeper)
+        m_keeper->keep();
 }
 
 void frmAquarium::setFishMoveInterval(int milliseconds)
@@ -195,6 +203,9 @@ void frmAquarium::Command_Config_Click()
     m_state.savedInterval = m_timerFishMove->interval();
     setFishMoveInterval(0);
     stopInformationTimer();
+    // The dialog's OK saves; no save of ours may land after it.
+    if (m_keeper)
+        m_keeper->settle();
     if (m_openConfiguration)
         m_openConfiguration();
     takeKeyboard();
@@ -260,6 +271,7 @@ void frmAquarium::PictureScreen_MouseUp(int x, int y)
     if (outcome.animationInterval)
         setFishMoveInterval(*outcome.animationInterval);
     present();
+    keepState();
 }
 
 void frmAquarium::PictureScreen_GotFocus()
@@ -354,6 +366,8 @@ void frmAquarium::Form_Unload()
     setFishMoveInterval(0);
     m_timerInformationClear->setInterval(0);
     m_model.backgroundCopy = QImage();
+    if (m_keeper)
+        m_keeper->finish();
     SaveAll(m_state, m_clock);
 }
 
