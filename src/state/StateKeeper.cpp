@@ -4,7 +4,29 @@
 #include "state/AppState.h"
 #include "state/SettingsFile.h"
 
+#include <pthread.h>
+#include <sched.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
 namespace fw {
+
+namespace {
+
+constexpr int WriterNiceness = 10;
+
+// The time a copy was taken, for the writing thread.
+class FixedTime final : public Clock
+{
+public:
+    explicit FixedTime(QDateTime at) : m_at(std::move(at)) {}
+    QDateTime now() const override { return m_at; }
+
+private:
+    QDateTime m_at;
+};
+
+} // namespace
 
 StateKeeper::StateKeeper(AppState &state, const Clock &clock, std::chrono::milliseconds period,
                          Write write)
@@ -38,7 +60,7 @@ bool StateKeeper::keep()
         return false;
     m_state.saveWanted = false;
     m_lastSave = now;
-    post({m_state.settingsPath, snapshotBytes(m_state, m_clock)});
+    post({m_state.settingsPath, m_state.settings, m_state.fish, m_state.values, now});
     return true;
 }
 
@@ -56,20 +78,36 @@ void StateKeeper::post(Job job)
 
 void StateKeeper::run()
 {
+    // The animation comes first: a batch thread at a low priority neither
+    // preempts the frame that woke it nor takes the CPU from later ones.
+    sched_param batch{};
+    pthread_setschedparam(pthread_self(), SCHED_BATCH, &batch);
+    setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), WriterNiceness);
+
     std::unique_lock lock(m_mutex);
     for (;;) {
         m_wake.wait(lock, [this] { return m_pending || m_stopping; });
         if (!m_pending)
             return;
-        const Job job = std::move(*m_pending);
+        Job job = std::move(*m_pending);
         m_pending.reset();
         m_busy = true;
         lock.unlock();
-        m_write(job.path, job.bytes);
+        write(std::move(job));
         lock.lock();
         m_busy = false;
         m_idle.notify_all();
     }
+}
+
+void StateKeeper::write(Job job)
+{
+    AppState copy;
+    copy.settingsPath = std::move(job.path);
+    copy.settings = std::move(job.settings);
+    copy.fish = std::move(job.fish);
+    copy.values = job.values;
+    m_write(copy.settingsPath, snapshotBytes(copy, FixedTime(job.at)));
 }
 
 void StateKeeper::settle()

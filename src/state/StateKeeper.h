@@ -1,9 +1,14 @@
 #pragma once
 
+#include "state/FishTable.h"
+#include "state/FishValues.h"
+#include "state/SettingsRecord.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
 
+#include <array>
 #include <chrono>
 #include <condition_variable>
 #include <functional>
@@ -18,10 +23,11 @@ struct AppState;
 
 // Keeps a running tank's state on disk, so that a crash, a SIGKILL or a power
 // cut loses at most a few minutes: a save every period, and one at once
-// after a change that asked for it (AppState::requestSave). The state is
-// copied into the file's bytes between two steps of the tank; writing them
-// (and waiting for the disk) happens on a thread of its own, so the frame
-// that saves does not wait for the disk.
+// after a change that asked for it (AppState::requestSave). Between two
+// steps of the tank the frame copies what is saved (its texts are shared,
+// not duplicated); putting it in save order, making the file's bytes and
+// writing them happen on a thread of its own, so the frame that saves waits
+// neither for that work nor for the disk.
 class StateKeeper
 {
 public:
@@ -57,14 +63,20 @@ public:
     bool saveBeforeEnd();
 
 private:
+    // What is saved, as it stood at `at`.
     struct Job
     {
         QString path;
-        QByteArray bytes;
+        SettingsRecord settings;
+        FishTable fish;
+        std::array<FishValues, FishTable::Capacity + 1> values;
+        QDateTime at;
     };
 
     void post(Job job);
     void run();
+    // On the writing thread: puts the copy in save order and writes it.
+    void write(Job job);
 
     AppState &m_state;
     const Clock &m_clock;
