@@ -4,21 +4,10 @@
 # status 0, in the full-screen aquarium and under a host (--root); the
 # settings file then holds the time of the signal. SIGPIPE, and a standard
 # error whose reader has gone, end nothing.
-source "$(dirname "$0")/host_lib.sh" "$1" 170
+source "$(dirname "$0")/host_lib.sh" "$1" 180
 start_x 640x480
 
 SIGNALS=(HUP INT TERM QUIT USR1 USR2 ALRM)
-
-# Seconds since the epoch of the file's last save.
-saved_at() {
-    local date time
-    date=$(tr -d '\r' <"$INI" | sed -n 's/^date=//p')
-    time=$(tr -d '\r' <"$INI" | sed -n 's/^time=//p')
-    date -d "${date//\//-} $time" +%s
-}
-
-# Marks the file as saved long ago, so a save shows.
-age_ini() { sed -i 's|^date=.*\r$|date=2000/01/01\r|; s|^time=.*\r$|time=00:00:00\r|' "$INI"; }
 
 start_tank() {
     spawn "$FINWICKS" "$@"

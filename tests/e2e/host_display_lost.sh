@@ -2,7 +2,7 @@
 # The X server goes away under a running tank (killed, as when it crashes or
 # the session ends before the host's SIGTERM): the full-screen aquarium and
 # a hosted one (--root) save the state of their last frame before they end.
-source "$(dirname "$0")/host_lib.sh" "$1" 172
+source "$(dirname "$0")/host_lib.sh" "$1" 182
 
 for mode in /s --root; do
     start_x 640x480
@@ -12,7 +12,7 @@ for mode in /s --root; do
     wait_ini
     wait_colours root 40 || fail "finwicks $mode: no fish"
     # Marks the file as old; the tank has been swimming for a while.
-    sed -i 's|^date=.*\r$|date=2000/01/01\r|' "$INI"
+    age_ini
     records_before=$(fish_records)
     sleep 2
     kill -KILL "$E2E_XVFB_PID"

@@ -4,15 +4,8 @@
 # the state of the last one. With one saver per monitor only the owner of
 # the file saves.
 # Usage: host_periodic_save.sh <finwicks built with a two-second period>
-source "$(dirname "$0")/host_lib.sh" "$1" 171
+source "$(dirname "$0")/host_lib.sh" "$1" 181
 start_x 1024x768
-
-saved_at() {
-    local date time
-    date=$(tr -d '\r' <"$INI" | sed -n 's/^date=//p')
-    time=$(tr -d '\r' <"$INI" | sed -n 's/^time=//p')
-    date -d "${date//\//-} $time" +%s
-}
 
 spawn "$FINWICKS" /s
 tank=$LAST_PID
@@ -27,7 +20,7 @@ wait "$tank" 2>/dev/null || true
 ini_is_whole "$INI" || fail "SIGKILL left a broken settings file"
 at=$(saved_at)
 ((at > first_save)) || fail "no save while the tank ran"
-((at >= killed - 3)) ||
+((at >= killed - 4)) ||
     fail "the last save was at $(date -d "@$at" +%T), the kill at $(date -d "@$killed" +%T)"
 [[ "$(fish_records)" != "$first_records" ]] || fail "the positions of the run were not saved"
 [[ $(fish_records | wc -l) -eq 28 ]] || fail "fish lost"

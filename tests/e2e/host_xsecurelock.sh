@@ -3,16 +3,9 @@
 # XSECURELOCK_SAVER_RESET_ON_AUTH_CLOSE=1, sends it SIGUSR1 when its password
 # prompt closes. After a prompt that timed out the fish of the run are in
 # the settings file and a new saver runs on with them.
-source "$(dirname "$0")/host_lib.sh" "$1" 173
+source "$(dirname "$0")/host_lib.sh" "$1" 183
 command -v xsecurelock >/dev/null || fail "xsecurelock is not installed (tools/install-deps.sh)"
 start_x 800x600
-
-saved_at() {
-    local date time
-    date=$(tr -d '\r' <"$INI" | sed -n 's/^date=//p')
-    time=$(tr -d '\r' <"$INI" | sed -n 's/^time=//p')
-    date -d "${date//\//-} $time" +%s
-}
 
 # xsecurelock starts its saver without our arguments; each start is logged.
 cat >"$WORK/saver" <<EOF
@@ -41,7 +34,7 @@ lock=$LAST_PID
 first=$(saver_pid 1) || fail "xsecurelock started no saver: $(cat "$WORK/xsecurelock.log")"
 wait_ini
 wait_colours root 40 || fail "no fish under xsecurelock"
-sed -i 's|^date=.*\r$|date=2000/01/01\r|' "$INI"
+age_ini
 records_before=$(fish_records)
 sleep 2
 
