@@ -69,7 +69,7 @@ void StateKeeper::post(Job job)
     {
         std::lock_guard lock(m_mutex);
         m_pending = std::move(job);
-        // Started with the first save: most runs of a dialog never save here.
+        // Started with the first save: a short run never needs it.
         if (!m_thread.joinable())
             m_thread = std::thread([this] { run(); });
     }
