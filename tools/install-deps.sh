@@ -10,8 +10,8 @@ packages=(
     qt6-multimedia-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     googletest libgtest-dev
     fonts-noto-cjk
-    xvfb xdotool x11-utils imagemagick xscreensaver libx11-dev libxfixes-dev
-    qt6-wayland sway grim wtype libwayland-dev
+    xvfb xdotool x11-utils imagemagick xscreensaver xsecurelock libx11-dev libxfixes-dev
+    qt6-wayland sway swayidle grim wtype libwayland-dev
     xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
     pulseaudio pulseaudio-utils sox faketime
     debhelper lintian

@@ -71,7 +71,7 @@ A virtual aquarium screen saver: your tropical fish live on between runs.
   --help            show this text
 
 Any other command line ends at once. In a host&apos;s window the aquarium takes no input;
-SIGTERM, SIGINT and SIGHUP end it and save the fish.
+SIGTERM, SIGINT, SIGHUP, SIGQUIT, SIGUSR1, SIGUSR2 and SIGALRM end it and save the fish.
 Settings and fish: $XDG_CONFIG_HOME/finwicks/FINWICKS.INI (~/.config/finwicks/).
 Texts follow the user&apos;s language ($LANGUAGE, $LANG); LANGUAGE=en picks English.
 </source>
@@ -90,7 +90,7 @@ A virtual aquarium screen saver: your tropical fish live on between runs.
   --help            show this text
 
 Any other command line ends at once. In a host&apos;s window the aquarium takes no input;
-SIGTERM, SIGINT and SIGHUP end it and save the fish.
+SIGTERM, SIGINT, SIGHUP, SIGQUIT, SIGUSR1, SIGUSR2 and SIGALRM end it and save the fish.
 Settings and fish: $XDG_CONFIG_HOME/finwicks/FINWICKS.INI (~/.config/finwicks/).
 Texts follow the user&apos;s language ($LANGUAGE, $LANG); LANGUAGE=en picks English.
 </translation>

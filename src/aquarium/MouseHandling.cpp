@@ -179,6 +179,8 @@ MouseOutcome mouseUp(MouseContext &mouse, double x, double y)
         v.left = toSurfaceUnit(nearest(dropAxis(x, click.grabOffsetX, v.width, surface.width())),
                                v.left);
         mouse.state.sound->splash(panAt(v.left + v.width / 2.0, surface.width()));
+        // A fish put where the user wants it should stay there after a crash.
+        mouse.state.requestSave();
     }
     click.grabbedFish = 0;
 

@@ -123,7 +123,7 @@ QString usageText()
         "  --help            show this text\n"
         "\n"
         "Any other command line ends at once. In a host's window the aquarium takes no input;\n"
-        "SIGTERM, SIGINT and SIGHUP end it and save the fish.\n"
+        "SIGTERM, SIGINT, SIGHUP, SIGQUIT, SIGUSR1, SIGUSR2 and SIGALRM end it and save the fish.\n"
         "Settings and fish: $XDG_CONFIG_HOME/finwicks/FINWICKS.INI (~/.config/finwicks/).\n"
         "Texts follow the user's language ($LANGUAGE, $LANG); LANGUAGE=en picks English.\n");
 }

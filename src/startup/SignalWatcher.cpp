@@ -16,15 +16,16 @@ namespace {
 int g_pipe[2] = {-1, -1};
 volatile sig_atomic_t g_received = 0;
 struct sigaction g_previous[SignalWatcher::watchedSignals().size()];
+struct sigaction g_previousPipe;
 
 void onSignal(int signalNumber)
 {
     if (g_received) {
-        // A second request: the user or host means it.
+        // A second request (the user or host means it), or our own alarm:
+        // the orderly end hangs.
         _exit(128 + signalNumber);
     }
     g_received = 1;
-    // Should the orderly end hang, SIGALRM's default action ends the process.
     alarm(SignalWatcher::GraceSeconds);
     const int savedErrno = errno;
     const unsigned char byte = static_cast<unsigned char>(signalNumber);
@@ -32,6 +33,9 @@ void onSignal(int signalNumber)
     [[maybe_unused]] const ssize_t written = write(g_pipe[1], &byte, 1);
     errno = savedErrno;
 }
+
+// A handler rather than SIG_IGN, which programs we start would inherit.
+void onBrokenPipe(int) {}
 
 } // namespace
 
@@ -52,6 +56,8 @@ SignalWatcher::SignalWatcher(QObject *parent) : QObject(parent)
     int index = 0;
     for (int number : watchedSignals())
         sigaction(number, &action, &g_previous[index++]);
+    action.sa_handler = onBrokenPipe;
+    sigaction(SIGPIPE, &action, &g_previousPipe);
 
     m_notifier = new QSocketNotifier(g_pipe[0], QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &SignalWatcher::readPipe);
@@ -64,6 +70,7 @@ SignalWatcher::~SignalWatcher()
     int index = 0;
     for (int number : watchedSignals())
         sigaction(number, &g_previous[index++], nullptr);
+    sigaction(SIGPIPE, &g_previousPipe, nullptr);
     alarm(0);
     delete m_notifier;
     m_notifier = nullptr;

@@ -9,9 +9,14 @@ class QSocketNotifier;
 
 namespace fw {
 
-// Turns SIGTERM, SIGINT and SIGHUP into a Qt signal delivered by the event
-// loop, so the program can end the way its EXIT button does (saving first)
-// when a screen saver host, a terminal or a session manager stops it.
+// Turns the signals that ask a program to end into a Qt signal delivered by
+// the event loop, so the program ends the way its EXIT button does (saving
+// first) when a screen saver host, a terminal or a session manager stops it:
+// SIGTERM, SIGINT, SIGHUP, SIGQUIT, SIGUSR1 (xsecurelock's "reset the saver")
+// and SIGUSR2, and SIGALRM, whose default action would end the program too
+// (an alarm left by whoever started us). SIGPIPE is caught and does nothing:
+// a write to a closed pipe (standard error read by a host that went away)
+// then fails with EPIPE instead of ending the tank.
 //
 // The handler itself only writes the signal number into a pipe; everything
 // else runs later on the main thread. If the program has not ended a few
@@ -36,7 +41,10 @@ public:
     // actions then stay in place.
     bool isActive() const { return m_notifier != nullptr; }
 
-    static constexpr std::array<int, 3> watchedSignals() { return {SIGTERM, SIGINT, SIGHUP}; }
+    static constexpr std::array<int, 7> watchedSignals()
+    {
+        return {SIGTERM, SIGINT, SIGHUP, SIGQUIT, SIGUSR1, SIGUSR2, SIGALRM};
+    }
 
 signals:
     void terminationRequested(int signalNumber);

@@ -46,6 +46,15 @@ struct AppState
     // Where the tank's sound effects go; silent unless start-up sets more.
     SoundEffects *sound = &silence();
 
+    // Set by requestSave(); the running aquarium saves and clears it.
+    bool saveWanted = false;
+
+    // Asks the running aquarium to save the tank as soon as the step under
+    // way is done, after a change that should outlive a crash (a fish
+    // dropped, a water change, fry hatching). Outside a running aquarium
+    // nothing acts on it.
+    void requestSave() { saveWanted = true; }
+
     FishTable &table(bool working) { return working ? workingFish : fish; }
     const FishTable &table(bool working) const { return working ? workingFish : fish; }
     auto &valuesOf(bool working) { return working ? workingValues : values; }

@@ -125,14 +125,38 @@ bool SaveAll(AppState &state, const Clock &clock)
     return SaveAll(state, clock, FileReplaceSteps{});
 }
 
-bool SaveAll(AppState &state, const Clock &clock, const FileReplaceSteps &steps)
+namespace {
+
+// What every save does to the state before it is written.
+void stampForSave(AppState &state, const Clock &clock)
 {
     prepareFishForSave(state);
     state.settings.date = dateText(clock);
     state.settings.time = timeText(clock);
+}
 
+} // namespace
+
+bool SaveAll(AppState &state, const Clock &clock, const FileReplaceSteps &steps)
+{
+    stampForSave(state, clock);
+    return writeSettingsFile(state.settingsPath, settingsFileBytes(state), steps);
+}
+
+QByteArray snapshotBytes(const AppState &state, const Clock &clock)
+{
+    AppState copy;
+    copy.settings = state.settings;
+    copy.fish = state.fish;
+    copy.values = state.values;
+    stampForSave(copy, clock);
+    return settingsFileBytes(copy);
+}
+
+bool writeSettingsFile(const QString &path, QByteArrayView bytes, const FileReplaceSteps &steps)
+{
     QString error;
-    if (replaceFile(state.settingsPath, settingsFileBytes(state), &error, steps))
+    if (replaceFile(path, bytes, &error, steps))
         return true;
     std::fprintf(stderr, "finwicks: the settings were not saved, the old file is kept: %s\n",
                  qUtf8Printable(error));

@@ -38,6 +38,18 @@ bool SaveAll(AppState &state, const Clock &clock);
 // The same with the file steps replaced (tests make them fail).
 bool SaveAll(AppState &state, const Clock &clock, const FileReplaceSteps &steps);
 
+// The bytes SaveAll would write now, made from a copy, so the state keeps
+// its fish order and its date: a save while the tank runs must neither move
+// the fish the window is working with nor change the day of the last
+// finished run, which the end rule reads.
+QByteArray snapshotBytes(const AppState &state, const Clock &clock);
+
+// Replaces the settings file at `path` with `bytes` (atomically, as SaveAll
+// does); on failure the old file is kept and the reason goes to standard
+// error.
+bool writeSettingsFile(const QString &path, QByteArrayView bytes,
+                       const FileReplaceSteps &steps = {});
+
 // The bytes SaveAll writes for the state as it stands (no reordering, no new
 // date): "[system]", "[case]" and, with fish, "[fish]", keys in table order.
 QByteArray settingsFileBytes(const AppState &state);

@@ -1,8 +1,10 @@
 #!/bin/bash
 # A Wayland session (sway, headless): the tank fills the output at scale 1
 # and 2, a key ends it and saves, so do SIGTERM and a counting mouse move
-# under end pattern "0", the cursor hides, and the X11-only hosted mode
-# ends with a clear message when no X server is reachable.
+# under end pattern "0", the cursor hides, a compositor that dies takes the
+# tank with it but not its state, swayidle as the README sets it up starts
+# the saver once per idle period, and the X11-only hosted mode ends with a
+# clear message when no X server is reachable.
 # Usage: desktop_wayland.sh <finwicks binary> <wayland_pointer binary>
 source "$(dirname "$0")/desktop_lib.sh" "$1" 132
 POINTER_TOOL=$(readlink -f "$2")
@@ -231,6 +233,74 @@ pointer move 501 501
 pointer move 540 540
 wait_ended "a counting mouse move did not end the program"
 saved_today || fail "not saved after a mouse move"
+
+# The compositor goes away under the tank: the run is saved all the same.
+LABEL=wayland-compositor-gone
+start_wayland_aquarium
+kill -KILL "$SWAY_PID"
+wait "$SWAY_PID" 2>/dev/null || true
+wait_ended "the tank runs on without its compositor"
+saved_today || fail "nothing saved when the compositor went away: $(cat "$WORK/app.log")"
+stop_sway
+
+# swayidle without -w, as the README has it: the saver starts after the
+# timeout; a mouse bump (which end pattern "2" lets pass) and another idle
+# timeout start a second copy, which ends at once; a key ends the saver, and
+# the next start waits the whole timeout again.
+LABEL=wayland-swayidle
+IDLE=4
+start_sway 1
+reset_ini
+cat >"$WORK/saver" <<EOF
+#!/bin/sh
+echo \$\$ >>"$WORK/savers"
+QT_QPA_PLATFORM=wayland exec "$FINWICKS" /s >>"$XDG_RUNTIME_DIR/saver.log" 2>&1
+EOF
+chmod 755 "$WORK/saver"
+: >"$WORK/savers"
+chmod 666 "$WORK/savers"
+user_command
+"${USER_COMMAND[@]}" swayidle timeout "$IDLE" "$WORK/saver" >"$WORK/swayidle.log" 2>&1 &
+SESSION_PIDS+=($!)
+saver_count() { wc -l <"$WORK/savers"; }
+# wait_saver COUNT SECONDS: waits for a start beyond the first COUNT.
+wait_saver() {
+    local count=$1 seconds=$2 i
+    for i in $(seq $((seconds * 10))); do
+        (($(saver_count) > count)) && return 0
+        sleep 0.1
+    done
+    return 1
+}
+# gone PID: waits up to five seconds for a saver to end.
+gone() {
+    local i
+    for i in $(seq 50); do
+        kill -0 "$1" 2>/dev/null || return 0
+        sleep 0.1
+    done
+    return 1
+}
+wait_saver 0 $((IDLE + 10)) || fail "swayidle started no saver: $(cat "$WORK/swayidle.log")"
+saver=$(sed -n 1p "$WORK/savers")
+sleep 1.5
+pointer move 300 300
+pointer move 600 500
+kill -0 "$saver" 2>/dev/null || fail "a mouse bump ended the saver under end pattern 2"
+wait_saver 1 $((IDLE + 10)) || fail "no second start after another idle timeout"
+gone "$(sed -n 2p "$WORK/savers")" || fail "a second saver runs beside the first"
+kill -0 "$saver" 2>/dev/null || fail "the second start ended the first saver"
+as_user wtype q
+gone "$saver" || fail "a key did not end the saver"
+ended=$(saver_count)
+sleep $((IDLE - 1))
+(($(saver_count) == ended)) || fail "swayidle started the saver again within its timeout"
+wait_saver "$ended" $((IDLE + 10)) || fail "no saver after the next idle timeout"
+last=$(sed -n "$((ended + 1))p" "$WORK/savers")
+sleep 1
+kill -TERM "$last" 2>/dev/null || true
+gone "$last" || fail "the last saver did not end on SIGTERM"
+stop_sway
 
 # Drawing into another window needs X.
 if as_user "$FINWICKS" --root >"$WORK/root.log" 2>&1; then

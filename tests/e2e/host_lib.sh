@@ -126,3 +126,14 @@ ini_is_whole() {
     [[ $(tail -c 2 "$file" | od -An -c | tr -d ' ') == '\r\n' ]] || return 1
     ! grep -aqv $'\r$' "$file"
 }
+
+# Seconds since the epoch of the settings file's last save (its date and time).
+saved_at() {
+    local date time
+    date=$(tr -d '\r' <"$INI" | sed -n 's/^date=//p')
+    time=$(tr -d '\r' <"$INI" | sed -n 's/^time=//p')
+    date -d "${date//\//-} $time" +%s
+}
+
+# Marks the settings file as saved long ago, so that a save shows.
+age_ini() { sed -i 's|^date=.*\r$|date=2000/01/01\r|; s|^time=.*\r$|time=00:00:00\r|' "$INI"; }

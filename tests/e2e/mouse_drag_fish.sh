@@ -1,6 +1,6 @@
 #!/bin/bash
-# Dragging a fish moves it; the saved file holds the new place, and a drop past
-# the screen's edge leaves the fish touching that edge.
+# Dragging a fish moves it; the saved file holds the new place as soon as it is
+# dropped, and a drop past the screen's edge leaves the fish touching that edge.
 source "$(dirname "$0")/mouse_lib.sh" "$1" 91
 
 start_x
@@ -22,8 +22,11 @@ drag() {
 }
 
 # Grabbed 30, 16 inside its top-left corner; dropped with that corner at 700, 384.
+# The drop is saved at once, before the program ends.
 drag 430 686 730 400
 shot drag-dropped >/dev/null
+read -r left top < <(fish_position 1)
+near "$left" 700 12 || fail "left $left saved at the drop, expected about 700"
 end_aquarium
 read -r left top < <(fish_position 1)
 near "$left" 700 12 || fail "saved left $left, expected about 700"

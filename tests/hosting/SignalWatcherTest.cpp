@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
 #include <unistd.h>
 #include <vector>
@@ -101,7 +102,27 @@ TEST(SignalWatcherDeathTest, AnEndThatHangsIsCutShort)
                 sleep(1);
             std::abort();
         },
-        testing::KilledBySignal(SIGALRM), "");
+        testing::ExitedWithCode(128 + SIGALRM), "");
+}
+
+TEST(SignalWatcherTest, ABrokenPipeFailsTheWriteAndEndsNothing)
+{
+    struct sigaction before = {};
+    sigaction(SIGPIPE, nullptr, &before);
+    {
+        SignalWatcher watcher;
+        ASSERT_TRUE(watcher.isActive());
+        int ends[2];
+        ASSERT_EQ(pipe(ends), 0);
+        close(ends[0]); // the reader went away, as a host's log reader may
+        errno = 0;
+        EXPECT_EQ(write(ends[1], "x", 1), -1);
+        EXPECT_EQ(errno, EPIPE);
+        close(ends[1]);
+    }
+    struct sigaction after = {};
+    sigaction(SIGPIPE, nullptr, &after);
+    EXPECT_EQ(after.sa_handler, before.sa_handler);
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 // finwicks-bench [--width W] [--height H] [--fish N] [--bubbles N]
-//                [--picture | --plain] [--night | --murky | --fed] [--frames N]
+//                [--picture | --plain] [--night | --murky | --fed] [--frames N] [--save]
 //
 // Runs animation ticks (behaviour step and frame routine) on a headless
 // surface and prints the median and 99th-percentile time per frame and the
@@ -8,7 +8,11 @@
 // background and over a full-screen picture, and unless a size is given the
 // full tank over a picture on a 3840x2160 screen as well. Then the full tank
 // over a picture by day, at night, in murky water and with 60 flakes of food
-// side by side, and what one change of the light's level costs.
+// side by side, and what one change of the light's level costs. --save saves the
+// running tank every second of its clock (20 frames), as the aquarium does
+// every five minutes, and prints the longest frame with a save and without,
+// and the longest time the frame itself spent on a save (the copy of the
+// state; the file is written on the saver's own thread).
 
 #include "AllocationCounter.h"
 #include "aquarium/AquariumModel.h"
@@ -22,10 +26,12 @@
 #include "platform/Surface.h"
 #include "state/AppState.h"
 #include "state/Fish.h"
+#include "state/StateKeeper.h"
 
 #include <QGuiApplication>
 #include <QPainter>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <chrono>
@@ -55,6 +61,7 @@ struct BenchSettings
     int bubbles = 100;
     bool picture = false;
     int frames = 2000;
+    bool save = false;
 };
 
 struct BenchResult
@@ -69,6 +76,12 @@ struct BenchResult
     // The behaviour step on its own (it runs on about one tick in four).
     double behaviourMedianMs = 0;
     std::uint64_t behaviourAllocations = 0;
+    // With --save: the frames that saved, and the longest with and without.
+    int saves = 0;
+    double longestSavingMs = 0;
+    double longestOtherMs = 0;
+    double longestCopyMs = 0;
+    double medianCopyMs = 0;
 };
 
 // A clock that moves 50 ms per frame, as at 20 frames a second, so tails
@@ -201,6 +214,10 @@ BenchResult run(const BenchSettings &bench)
     }
     fillBubbles(model.bubbles, random, bench);
 
+    QTemporaryDir folder;
+    state.settingsPath = folder.filePath(QStringLiteral("FINWICKS.INI"));
+    fw::StateKeeper keeper(state, clock, std::chrono::seconds(1));
+
     fw::TankLife life;
     fw::FrameContext frame{state, model, surface, sprites, random, clock, &life};
     // Warm-up of a simulated 20 seconds: names and every clock digit get
@@ -213,23 +230,41 @@ BenchResult run(const BenchSettings &bench)
 
     std::vector<double> times;
     times.reserve(static_cast<std::size_t>(bench.frames));
+    std::vector<double> copies; // the frame's own part of each save
     BenchResult result;
     std::uint64_t allocations = 0;
     double bubbleSum = 0;
     double repainted = 0;
     for (int i = 0; i < bench.frames; ++i) {
+        // Saves come on frames 0, 20, 40...: each finds the writer idle, as
+        // one every five minutes does, and the frames after it run while it
+        // writes.
+        if (bench.save && i % 20 == 0)
+            keeper.settle();
         clock.step();
         if (bench.look == Look::Fed)
             topUpFood(life, state, random, bench);
         const auto start = std::chrono::steady_clock::now();
         const std::uint64_t made = fw::allocationsDuring([&] { fw::runAnimationTick(frame, 50); });
+        const auto ticked = std::chrono::steady_clock::now();
+        const bool saved = bench.save && keeper.keep();
         const auto end = std::chrono::steady_clock::now();
+        if (saved)
+            copies.push_back(std::chrono::duration<double, std::milli>(end - ticked).count());
+        const double ms = std::chrono::duration<double, std::milli>(end - start).count();
+        double &longest = saved ? result.longestSavingMs : result.longestOtherMs;
+        longest = std::max(longest, ms);
+        result.saves += saved ? 1 : 0;
         repainted += changedArea(surface.dirty());
         surface.clearDirty();
-        times.push_back(std::chrono::duration<double, std::milli>(end - start).count());
+        times.push_back(ms);
         allocations += made;
         result.maxAllocationsInAFrame = std::max(result.maxAllocationsInAFrame, made);
         bubbleSum += model.bubbles.liveCount();
+    }
+    if (!copies.empty()) {
+        result.medianCopyMs = percentile(copies, 0.5);
+        result.longestCopyMs = percentile(copies, 1.0);
     }
     result.medianMs = percentile(times, 0.5);
     result.p99Ms = percentile(times, 0.99);
@@ -298,6 +333,11 @@ void print(const BenchSettings &bench, const BenchResult &result)
         result.allocationsPerFrame, static_cast<unsigned long long>(result.maxAllocationsInAFrame),
         result.behaviourMedianMs, static_cast<unsigned long long>(result.behaviourAllocations),
         result.repaintedPixels);
+    if (bench.save)
+        std::printf("  %d saves: longest frame with a save %.3f ms, without %.3f ms; "
+                    "the copy for a save median %.3f ms, longest %.3f ms\n",
+                    result.saves, result.longestSavingMs, result.longestOtherMs,
+                    result.medianCopyMs, result.longestCopyMs);
     std::fflush(stdout);
 }
 
@@ -316,7 +356,7 @@ int usage()
 {
     std::fputs(
         "usage: finwicks-bench [--width W] [--height H] [--fish N] [--bubbles N]\n"
-        "                      [--picture | --plain] [--night | --murky | --fed] [--frames N]\n",
+        "                      [--picture | --plain] [--night | --murky | --fed] [--frames N] [--save]\n",
         stderr);
     return 2;
 }
@@ -336,6 +376,10 @@ int main(int argc, char **argv)
     for (int i = 1; i < args.size(); ++i) {
         const QString &arg = args[i];
         std::optional<int> value;
+        if (arg == u"--save") {
+            bench.save = true;
+            continue;
+        }
         if (arg == u"--night" || arg == u"--murky" || arg == u"--fed") {
             bench.look = arg == u"--night"   ? Look::Night
                          : arg == u"--murky" ? Look::Murky

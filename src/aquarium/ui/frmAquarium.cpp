@@ -14,6 +14,7 @@
 #include "platform/ui/SurfaceView.h"
 #include "state/AppState.h"
 #include "state/SettingsFile.h"
+#include "state/StateKeeper.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -162,7 +163,14 @@ void frmAquarium::Timer_FishMove_Timer()
     present();
     followBubbling();
     if (changed) // a water change, eggs and fry outlive a crash
-        SaveAll(m_state, m_clock);
+        m_state.requestSave();
+    keepState();
+}
+
+void frmAquarium::keepState()
+{
+    if (m_keeper)
+        m_keeper->keep();
 }
 
 void frmAquarium::setFishMoveInterval(int milliseconds)
@@ -208,6 +216,9 @@ void frmAquarium::Command_Config_Click()
     m_state.savedInterval = m_timerFishMove->interval();
     setFishMoveInterval(0);
     stopInformationTimer();
+    // The dialog's OK saves; no save of ours may land after it.
+    if (m_keeper)
+        m_keeper->settle();
     if (m_openConfiguration)
         m_openConfiguration();
     takeKeyboard();
@@ -287,6 +298,7 @@ void frmAquarium::PictureScreen_MouseUp(int x, int y)
     if (outcome.animationInterval)
         setFishMoveInterval(*outcome.animationInterval);
     present();
+    keepState();
 }
 
 void frmAquarium::PictureScreen_GotFocus()
@@ -296,7 +308,7 @@ void frmAquarium::PictureScreen_GotFocus()
     m_preparing = true;
     // The light and the water as they stand now, before anything is shown.
     if (m_life.advance(m_state.settings, m_clock))
-        SaveAll(m_state, m_clock);
+        m_state.requestSave(); // kept with the first tick
     BackgroundHooks hooks;
     hooks.showCover = [this] {
         m_pictureScreenMask->setText(m_state.settings.screenvisible == u"1" ? pictureCoverCaption()
@@ -387,6 +399,8 @@ void frmAquarium::Form_Unload()
     m_timerInformationClear->setInterval(0);
     m_model.backgroundCopy = QImage();
     m_model.pictureCopy = QImage();
+    if (m_keeper)
+        m_keeper->finish();
     SaveAll(m_state, m_clock);
 }
 

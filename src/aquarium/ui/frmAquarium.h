@@ -24,6 +24,7 @@ class IntervalTimer;
 class ProgramControl;
 class Random;
 class ScreenMirrors;
+class StateKeeper;
 class SurfaceView;
 struct AppState;
 
@@ -54,6 +55,9 @@ public:
     // Inside a host's window: messages go to standard error, as no box of
     // ours could be reached there.
     void setHosted(bool hosted) { m_hosted = hosted; }
+    // Saves the tank now and then as it runs; without one (a further
+    // instance that must not write the file) only the end saves.
+    void setStateKeeper(StateKeeper *keeper) { m_keeper = keeper; }
     // Follows a new screen (or host window) size: lays the window out again
     // and prepares the scene for it.
     void resizeToScreen(QSize screen);
@@ -112,12 +116,14 @@ private:
     void setFishMoveInterval(int milliseconds);
     void followBubbling();
     FrameContext frameContext();
+    void keepState();
 
     AppState &m_state;
     Random &m_random;
     const Clock &m_clock;
     ProgramControl &m_control;
     QSize m_screen;
+    StateKeeper *m_keeper = nullptr;
 
     AquariumModel m_model;
     SpriteCatalogue m_sprites;

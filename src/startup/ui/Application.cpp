@@ -3,6 +3,7 @@
 #include "platform/Screen.h"
 #include "platform/SoundLibrary.h"
 #include "platform/ui/OverrideCursorKeeper.h"
+#include "startup/AbruptEnd.h"
 #include "startup/ApplicationControl.h"
 #include "startup/CommandLine.h"
 #include "startup/HostStart.h"
@@ -20,7 +21,7 @@
 
 namespace fw {
 
-int runApplication(int argc, char **argv)
+int runApplication(int argc, char **argv, std::chrono::milliseconds savePeriod)
 {
     // Decided before anything else: the host's other switches end the
     // program without a display, a file or a lock.
@@ -85,6 +86,14 @@ int runApplication(int argc, char **argv)
     sound.follow(state.settings);
     state.sound = &sound;
 
+    // Only the owner of the file saves while the tank runs, and only the
+    // tank's state changes as it runs.
+    std::optional<StateKeeper> keeper;
+    if (owner && mode == StartMode::Aquarium) {
+        keeper.emplace(state, clock, savePeriod);
+        runBeforeAbruptEnd([&keeper] { keeper->saveBeforeEnd(); });
+    }
+
     ApplicationControl control(commandLine);
     control.setBeforeExit([&instance] { instance.release(); });
     StartupContext context{state,
@@ -105,7 +114,8 @@ int runApplication(int argc, char **argv)
                            host,
                            hostWindow.get(),
                            !owner,
-                           &sound};
+                           &sound,
+                           keeper ? &*keeper : nullptr};
     // A host, a terminal or the session ending stops us the way EXIT does;
     // in the configuration dialog nothing is committed.
     QObject::connect(&signalWatcher, &SignalWatcher::terminationRequested, &application,
@@ -115,6 +125,10 @@ int runApplication(int argc, char **argv)
         return runConfigurationMode(context);
     control.HideMouseCursor();
     const int status = runAquariumMode(context);
+    // The event loop ended without EndProgram: keep the run all the same.
+    if (keeper)
+        keeper->saveBeforeEnd();
+    clearBeforeAbruptEnd();
     control.ShowMouseCursor();
     return status;
 }

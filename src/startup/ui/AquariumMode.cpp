@@ -18,6 +18,7 @@ int runHosted(StartupContext &context)
     HostWindow &host = *context.hostWindow;
     frmAquarium window(context.state, context.random, context.clock, context.control, host.size());
     window.setHosted(true);
+    window.setStateKeeper(context.keeper);
     context.setAquariumUnload([&window] { window.Form_Unload(); });
     host.embed(&window);
     QObject::connect(&host, &HostWindow::resized, &window,
@@ -38,6 +39,7 @@ int runAquariumMode(StartupContext &context)
 
     const QSize screen(context.screen.width, context.screen.height);
     frmAquarium window(context.state, context.random, context.clock, context.control, screen);
+    window.setStateKeeper(context.keeper);
     window.setConfigurationOpener([&context, &window] {
         frmSetup dialog(context.state, context.random, context.clock, context.screen, &window,
                         &window);

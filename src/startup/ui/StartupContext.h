@@ -15,6 +15,7 @@ namespace fw {
 
 class HostWindow;
 class SoundSwitch;
+class StateKeeper;
 
 // Everything a mode needs, owned by runApplication for the whole run.
 struct StartupContext
@@ -36,6 +37,9 @@ struct StartupContext
     bool readOnly = false;
     // The program's sound; it follows the settings after each OK.
     SoundSwitch *sound = nullptr;
+    // Saves the running tank now and then; null where this process must not
+    // write the file.
+    StateKeeper *keeper = nullptr;
 };
 
 // The two modes; each shows its one window modally and returns the exit
