@@ -169,6 +169,11 @@ void fillBubbles(fw::Bubbles &bubbles, fw::Random &random, const BenchSettings &
 void topUpFood(fw::TankLife &life, const fw::AppState &state, fw::Random &random,
                const BenchSettings &bench)
 {
+    // All of them falling: one that has come to rest is taken away.
+    for (int slot = 0; slot < fw::Flakes::Capacity; ++slot) {
+        if (life.flakes()[slot].state == fw::FlakeState::Landed)
+            life.flakes().eat(slot);
+    }
     while (life.flakes().count() < fw::Flakes::Capacity)
         life.dropPortion(state, random, bench.width * random.next(),
                          bench.height * 0.2 + bench.height * 0.5 * random.next(), bench.width,
@@ -354,10 +359,10 @@ std::optional<int> numberAfter(const QStringList &args, int &i)
 
 int usage()
 {
-    std::fputs(
-        "usage: finwicks-bench [--width W] [--height H] [--fish N] [--bubbles N]\n"
-        "                      [--picture | --plain] [--night | --murky | --fed] [--frames N] [--save]\n",
-        stderr);
+    std::fputs("usage: finwicks-bench [--width W] [--height H] [--fish N] [--bubbles N]\n"
+               "                      [--picture | --plain] [--night | --murky | --fed] [--frames "
+               "N] [--save]\n",
+               stderr);
     return 2;
 }
 

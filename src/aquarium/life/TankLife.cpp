@@ -103,8 +103,7 @@ void TankLife::tendFood(AppState &state, Random &random, int width, int height)
         const double x = width * (FeedingMargin + (1 - 2 * FeedingMargin) * random.next());
         dropPortion(state, random, x, Flakes::surfaceLine(height), width, height);
     }
-    m_feeding.tend(
-        {state, m_flakes, random, height, m_light.level, m_lastTick.toMSecsSinceEpoch()});
+    m_feeding.tend({state, m_flakes, random, height, m_light.level, wallMs(m_lastTick)});
 }
 
 bool TankLife::dropPortion(const AppState &state, Random &random, double x, double y, int width,
@@ -113,7 +112,7 @@ bool TankLife::dropPortion(const AppState &state, Random &random, double x, doub
     if (m_flakes.count() >= Flakes::Capacity)
         return false;
     const int fell = m_flakes.drop(portionFor(std::clamp(state.fish.count, 0, 99)), x, y, width,
-                                   height, random, m_lastTick.toMSecsSinceEpoch());
+                                   height, random, wallMs(m_lastTick));
     if (fell > 0)
         m_lastFeeding = m_lastTick;
     return fell > 0;
