@@ -1,5 +1,6 @@
 // finwicks-bench [--width W] [--height H] [--fish N] [--bubbles N]
 //                [--picture | --plain] [--night | --murky | --fed] [--frames N] [--save]
+//                [--light-step]
 //
 // Runs animation ticks (behaviour step and frame routine) on a headless
 // surface and prints the median and 99th-percentile time per frame and the
@@ -381,6 +382,10 @@ int main(int argc, char **argv)
     for (int i = 1; i < args.size(); ++i) {
         const QString &arg = args[i];
         std::optional<int> value;
+        if (arg == u"--light-step") { // only the cost of a change of the light's level
+            printLevelChange(bench.width, bench.height);
+            return 0;
+        }
         if (arg == u"--save") {
             bench.save = true;
             continue;

@@ -51,7 +51,11 @@ private:
         double haze; // the haze colour's value for this channel, 0..255
     };
     static ColourGrade make(const std::array<Channel, 3> &channels, double hazeShare);
+    void gradeRow(const QRgb *from, QRgb *to, int width) const;
 
+    // Per channel (red, green, blue): level = ((v * gain) >> 8) + bias.
+    std::array<int, 3> m_gain{};
+    std::array<int, 3> m_bias{};
     std::array<std::uint8_t, 256> m_red{};
     std::array<std::uint8_t, 256> m_green{};
     std::array<std::uint8_t, 256> m_blue{};
