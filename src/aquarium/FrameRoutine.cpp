@@ -154,7 +154,7 @@ private:
         Flakes &flakes = m_c.life->flakes();
         if (m_pictureShown)
             flakes.restore(m_surface, m_model.backgroundCopy);
-        flakes.move(m_c.random, m_width, m_height, wallMs(m_now));
+        flakes.move(m_c.random, m_width, m_height, Clock::wallMs(m_now));
     }
 
     void applyWallRules(FishValues &v, int margin)

@@ -20,6 +20,13 @@ public:
     int dayNumber() const { return dayNumberOf(today()); }
 
     static int dayNumberOf(const QDate &date);
+    // Milliseconds of local wall time, from the date and the time of day,
+    // for timings within the tank: without the time zone lookup that turning
+    // a local time into an instant costs on every call.
+    static qint64 wallMs(const QDateTime &when)
+    {
+        return when.date().toJulianDay() * 86400000LL + when.time().msecsSinceStartOfDay();
+    }
 };
 
 // The system's clock in local time. Working out the local time costs the C

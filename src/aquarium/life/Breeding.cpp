@@ -185,7 +185,7 @@ bool Breeding::hatchDue(AppState &state, Random &random, int today, int width, i
 
 bool Breeding::tenMinuteMarkPassed(const QDateTime &now)
 {
-    const qint64 mark = now.toSecsSinceEpoch() / SecondsPerMark;
+    const qint64 mark = Clock::wallMs(now) / 1000 / SecondsPerMark;
     const bool passed = m_lastMark >= 0 && mark != m_lastMark;
     m_lastMark = mark;
     return passed;

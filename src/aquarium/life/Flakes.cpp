@@ -20,11 +20,6 @@ constexpr int CloudSpread = 48;
 
 } // namespace
 
-qint64 wallMs(const QDateTime &when)
-{
-    return when.date().toJulianDay() * 86400000LL + when.time().msecsSinceStartOfDay();
-}
-
 int Flakes::surfaceLine(int height)
 {
     return std::max(0, truncInt(height * 0.03));

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QDateTime>
 #include <QtGlobal>
 
 #include <array>
@@ -36,11 +35,6 @@ struct Flake
     std::int16_t drawnY = 0;
     bool drawn = false;
 };
-
-// Milliseconds of local wall time, for the food's few timings: read from
-// the date and time of day, without the time zone's lookup that turning a
-// local time into an instant costs on every call.
-qint64 wallMs(const QDateTime &when);
 
 // The food in the water: at most 60 flakes, in slots that are reused.
 class Flakes

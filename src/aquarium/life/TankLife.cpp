@@ -61,7 +61,9 @@ void TankLife::followWater(SettingsRecord &settings, const Clock &clock, const Q
     if (target != m_targetHaze) // each change takes the same few seconds, however large
         m_hazeRate = std::max(std::abs(target - m_shownHaze), 0.05) / ClearingSeconds;
     m_targetHaze = target;
-    const double seconds = m_started ? std::clamp(m_lastTick.msecsTo(now) / 1000.0, 0.0, 1.0) : 0.0;
+    const double seconds =
+        m_started ? std::clamp((Clock::wallMs(now) - Clock::wallMs(m_lastTick)) / 1000.0, 0.0, 1.0)
+                  : 0.0;
     const double most = seconds * m_hazeRate;
     if (m_shownHaze < m_targetHaze)
         m_shownHaze = std::min(m_targetHaze, m_shownHaze + most);
@@ -103,7 +105,7 @@ void TankLife::tendFood(AppState &state, Random &random, int width, int height)
         const double x = width * (FeedingMargin + (1 - 2 * FeedingMargin) * random.next());
         dropPortion(state, random, x, Flakes::surfaceLine(height), width, height);
     }
-    m_feeding.tend({state, m_flakes, random, height, m_light.level, wallMs(m_lastTick)});
+    m_feeding.tend({state, m_flakes, random, height, m_light.level, Clock::wallMs(m_lastTick)});
 }
 
 bool TankLife::dropPortion(const AppState &state, Random &random, double x, double y, int width,
@@ -112,7 +114,7 @@ bool TankLife::dropPortion(const AppState &state, Random &random, double x, doub
     if (m_flakes.count() >= Flakes::Capacity)
         return false;
     const int fell = m_flakes.drop(portionFor(std::clamp(state.fish.count, 0, 99)), x, y, width,
-                                   height, random, wallMs(m_lastTick));
+                                   height, random, Clock::wallMs(m_lastTick));
     if (fell > 0)
         m_lastFeeding = m_lastTick;
     return fell > 0;
