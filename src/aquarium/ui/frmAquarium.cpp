@@ -149,26 +149,11 @@ void frmAquarium::Timer_FishMove_Timer()
     FrameContext frame{m_state, m_model, m_pictureScreen->surface(), m_sprites, m_random, m_clock};
     runAnimationTick(frame, m_timerFishMove->interval());
     present();
-    followBubbling();
 }
 
 void frmAquarium::setFishMoveInterval(int milliseconds)
 {
     m_timerFishMove->setInterval(milliseconds);
-    followBubbling();
-}
-
-void frmAquarium::followBubbling()
-{
-    // The stream is heard only while the tank moves.
-    const std::optional<double> pan =
-        m_timerFishMove->isRunning()
-            ? bubblingPan(m_state.settings, m_pictureScreen->surface().width())
-            : std::nullopt;
-    if (pan == m_bubblingPan)
-        return;
-    m_bubblingPan = pan;
-    m_state.sound->setBubbling(pan);
 }
 
 void frmAquarium::present()

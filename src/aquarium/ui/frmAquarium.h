@@ -105,7 +105,6 @@ private:
     void stopInformationTimer();
     void present();
     void setFishMoveInterval(int milliseconds);
-    void followBubbling();
 
     AppState &m_state;
     Random &m_random;
@@ -130,8 +129,6 @@ private:
     bool m_preparing = false;
     bool m_hosted = false;
     bool m_unloaded = false;
-    // What the sound was last told of the bubble stream.
-    std::optional<double> m_bubblingPan;
 };
 
 } // namespace fw
