@@ -19,7 +19,7 @@ constexpr double SpreadSeconds = 0.05;
 constexpr double FullLevelRate = 8;
 constexpr double RateSeconds = 2; // how quickly the density is followed
 // The loudest plink: quiet, well below full scale.
-constexpr double Amplitude = 5200;
+constexpr double Amplitude = 9000;
 constexpr double AttackSeconds = 0.0008;
 
 // A bubble's radius in millimetres from its size on the screen: the tank's

@@ -419,7 +419,6 @@ TEST_F(SetupDialog, MusicWithoutAPlayableFileIsExplainedAndOkWaits)
         {QString(), QStringLiteral("ＢＧＭに使う音楽ファイルを指定してください。")},
         {folder.filePath(QStringLiteral("gone.ogg")),
          QStringLiteral("音楽ファイルが見つかりません。\n") + folder.filePath("gone.ogg")},
-        {text, QStringLiteral("このファイルは音楽として再生できません。\n") + text},
         // Devices and pipes exist but are no files to play.
         {fifo, QStringLiteral("これは普通のファイルではありません。\n") + fifo},
         {QStringLiteral("/dev/zero"),
@@ -427,6 +426,7 @@ TEST_F(SetupDialog, MusicWithoutAPlayableFileIsExplainedAndOkWaits)
         // A name the settings file cannot keep, even of a good file.
         {accented,
          QStringLiteral("ファイル名に設定ファイルへ保存できない文字があります。\n") + accented},
+        {text, QStringLiteral("このファイルは音楽として再生できません。\n") + text},
     };
     auto dialog = open();
     dialog->label_tag2_Click();
