@@ -86,20 +86,31 @@ for run in $(seq "$runs"); do
 done
 hertz=$(getconf CLK_TCK)
 cases=(off effects music both)
+# measure BUILD CASE: percent of a core and VmRSS of one tank run; fails when
+# the tank ended by itself (a screen saver ends on the least pointer event).
+measure() {
+    XDG_CONFIG_HOME=$(settings_folder "$2" cpu) "$1/src/startup/finwicks" /s \
+        >"$WORK/cpu.log" 2>&1 &
+    local pid=$! before after
+    sleep 4
+    kill -0 "$pid" 2>/dev/null || return 1
+    before=$(ticks "$pid")
+    sleep "$seconds"
+    kill -0 "$pid" 2>/dev/null || return 1
+    after=$(ticks "$pid")
+    cpu[$1,$2]=$(awk -v t=$((after - before)) -v hz="$hertz" -v s="$seconds" \
+        'BEGIN { printf "%.1f", 100 * t / hz / s }')
+    rss[$1,$2]=$(awk '/VmRSS/ { printf "%.1f", $2 / 1024 }' "/proc/$pid/status")
+    kill -TERM "$pid"
+    wait "$pid" 2>/dev/null || true
+}
 for build in "${builds[@]}"; do
     for case in "${cases[@]}"; do
-        XDG_CONFIG_HOME=$(settings_folder "$case" cpu) "$build/src/startup/finwicks" /s \
-            >/dev/null 2>&1 &
-        pid=$!
-        sleep 4
-        before=$(ticks "$pid")
-        sleep "$seconds"
-        after=$(ticks "$pid")
-        cpu[$build,$case]=$(awk -v t=$((after - before)) -v hz="$hertz" -v s="$seconds" \
-            'BEGIN { printf "%.1f", 100 * t / hz / s }')
-        rss[$build,$case]=$(awk '/VmRSS/ { printf "%.1f", $2 / 1024 }' "/proc/$pid/status")
-        kill -TERM "$pid"
-        wait "$pid" 2>/dev/null || true
+        for try in 1 2 3; do
+            measure "$build" "$case" && break
+            echo "finwicks ($build, $case) ended early: $(cat "$WORK/cpu.log"); again" >&2
+            [[ $try == 3 ]] && exit 1
+        done
     done
 done
 

@@ -1,7 +1,6 @@
 #include "PulseOutput.h"
 
 #include <pulse/context.h>
-#include <pulse/error.h>
 #include <pulse/mainloop.h>
 #include <pulse/stream.h>
 
