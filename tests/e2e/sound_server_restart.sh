@@ -55,6 +55,7 @@ done
 
 lines=$(grep -c . "$WORK/app.log" || true)
 echo "standard error: $lines lines"
+sort "$WORK/app.log" | uniq -c
 ((lines <= 10)) || fail "standard error ran on: $(head -20 "$WORK/app.log")"
 xdotool key space
 status=0
