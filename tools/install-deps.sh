@@ -7,13 +7,13 @@ packages=(
     build-essential cmake make pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev libxcb-shm0-dev
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n appstream desktop-file-utils
-    qt6-multimedia-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     googletest libgtest-dev
     fonts-noto-cjk
     xvfb xdotool x11-utils imagemagick xscreensaver xsecurelock libx11-dev libxfixes-dev
     qt6-wayland sway swayidle grim wtype libwayland-dev
     xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
-    pulseaudio pulseaudio-utils sox faketime
+    pulseaudio pulseaudio-utils sox faketime libpulse-dev libavformat-dev libavcodec-dev
+    libswresample-dev
     debhelper lintian
     clang libclang-rt-dev
 )

@@ -1074,6 +1074,18 @@ Release it?</translation>
 %1</translation>
     </message>
     <message>
+        <source>ファイル名に設定ファイルへ保存できない文字があります。
+%1</source>
+        <translation>The name has characters the settings file cannot keep.
+%1</translation>
+    </message>
+    <message>
+        <source>これは普通のファイルではありません。
+%1</source>
+        <translation>This is not a regular file.
+%1</translation>
+    </message>
+    <message>
         <source>このファイルは音楽として再生できません。
 %1</source>
         <translation>This file cannot be played as music.

@@ -4,6 +4,7 @@
 #include "aquarium/TankStart.h"
 #include "aquarium/life/TankLife.h"
 #include "platform/Conversions.h"
+#include "platform/Sound.h"
 #include "platform/Surface.h"
 #include "state/AppState.h"
 
@@ -19,6 +20,16 @@ void followTankLook(FrameContext &frame)
                             settings.screenvisible == u"1" && !frame.model.pictureCleared});
 }
 
+void followTankSound(FrameContext &frame, bool waterChanged)
+{
+    if (!frame.life)
+        return;
+    if (waterChanged)
+        frame.state.sound->waterChange();
+    if (const std::optional<double> level = frame.life->newEffectsLevel())
+        frame.state.sound->setEffectsLevel(*level);
+}
+
 bool runAnimationTick(FrameContext &frame, int interval)
 {
     if (interval == 0)
@@ -27,6 +38,7 @@ bool runAnimationTick(FrameContext &frame, int interval)
     double cohesion = 1;
     if (frame.life) {
         changed = frame.life->advance(frame.state.settings, frame.clock);
+        followTankSound(frame, changed);
         followTankLook(frame);
         cohesion = frame.life->schoolCohesion();
     }

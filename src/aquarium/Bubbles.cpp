@@ -70,7 +70,7 @@ int countToCreate(int inUse, int q, Random &random)
 }
 
 void createBubbles(Bubbles &bubbles, const SettingsRecord &settings, int inUse, int count,
-                   int surfaceWidth, Random &random)
+                   int surfaceWidth, Random &random, SoundEffects &sound)
 {
     for (int j = 1; j <= inUse && count > 0; ++j) {
         BubbleSlot &slot = bubbles.entries[j];
@@ -90,6 +90,7 @@ void createBubbles(Bubbles &bubbles, const SettingsRecord &settings, int inUse, 
         slot.kind = static_cast<std::int16_t>(kind);
         slot.x = static_cast<std::int16_t>(x);
         slot.y = static_cast<std::int16_t>(y);
+        sound.bubble(size, panAt(x + size / 2.0, surfaceWidth));
     }
 }
 
@@ -104,15 +105,6 @@ int Bubbles::liveCount() const
 int bubbleSlotsInUse(const SettingsRecord &settings)
 {
     return std::clamp<int>(settings.bubble_count_max, 0, Bubbles::Capacity);
-}
-
-std::optional<double> bubblingPan(const SettingsRecord &settings, int surfaceWidth)
-{
-    if (!bubblesOn(settings) || bubbleSlotsInUse(settings) == 0)
-        return std::nullopt;
-    if (settings.bubble_init_rand != 0)
-        return 0.0;
-    return panAt(settings.bubble_initx, surfaceWidth);
 }
 
 BubbleStrip::BubbleStrip(const QImage &strip)
@@ -176,7 +168,7 @@ void runBubbleStep(Bubbles &bubbles, SettingsRecord &settings, Surface &surface,
     // source to the vanish height.
     const int q = truncInt((settings.bubble_inity - vanishHeight) / 3.0);
     const int count = countToCreate(inUse, q, random);
-    createBubbles(bubbles, settings, inUse, count, surface.width(), random);
+    createBubbles(bubbles, settings, inUse, count, surface.width(), random, *frame.sound);
 }
 
 void drawBubbles(const Bubbles &bubbles, const SettingsRecord &settings, Surface &surface,

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "platform/Sound.h"
+
 #include <QImage>
 
 #include <array>
 #include <cstdint>
 #include <functional>
-#include <optional>
 
 namespace fw {
 
@@ -75,15 +76,12 @@ struct BubbleFrame
     double clockTop = 0;   // this frame's clock top edge
     bool pictureShown = false;
     bool airPlacement = false;
+    SoundEffects *sound = &silence(); // hears each bubble born
 };
 
 // Vanish, follow the clock, restore, move and create, in that order.
 void runBubbleStep(Bubbles &bubbles, SettingsRecord &settings, Surface &surface,
                    const QImage &background, Random &random, const BubbleFrame &frame);
-
-// Where the bubble stream is heard: at its source, or in the middle when bubbles
-// start anywhere. Empty when no bubbles are shown.
-std::optional<double> bubblingPan(const SettingsRecord &settings, int surfaceWidth);
 
 // Draws every live bubble in use with its strip frame chosen by its height.
 void drawBubbles(const Bubbles &bubbles, const SettingsRecord &settings, Surface &surface,

@@ -70,7 +70,7 @@ public:
         prepareClock();
         runBubbleStep(m_model.bubbles, m_settings, m_surface, m_model.backgroundCopy, m_c.random,
                       {m_model.clockX, m_clockWidth, m_height - m_clockHeight, m_pictureShown,
-                       m_model.airPlacement});
+                       m_model.airPlacement, m_c.state.sound});
         if (m_settings.bubble_dist == 1)
             drawBubbles(m_model.bubbles, m_settings, m_surface, m_sprites.bubbleStrip());
         if (m_c.life) // the fish come over the food they go for

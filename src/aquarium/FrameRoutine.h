@@ -38,5 +38,8 @@ bool runAnimationTick(FrameContext &frame, int interval);
 // Grades the tank's pictures for the light and the water as they stand, as
 // a tick would; for a scene just prepared, before it is shown.
 void followTankLook(FrameContext &frame);
+// Tells the sound of a water change just made, and the effects' level for
+// the light (half by night), as a tick would.
+void followTankSound(FrameContext &frame, bool waterChanged);
 
 } // namespace fw

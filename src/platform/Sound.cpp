@@ -9,9 +9,12 @@ namespace {
 class Silence final : public SoundEffects
 {
 public:
-    void setBubbling(std::optional<double>) override {}
+    void bubble(int, double) override {}
     void splash(double) override {}
     void chime() override {}
+    void foodFalls(double) override {}
+    void waterChange() override {}
+    void setEffectsLevel(double) override {}
 };
 
 } // namespace

@@ -2,8 +2,6 @@
 
 #include <QString>
 
-#include <optional>
-
 namespace fw {
 
 // Where the tank's sound effects go. The tank only says what happens; whether
@@ -14,12 +12,18 @@ class SoundEffects
 public:
     virtual ~SoundEffects() = default;
 
-    // The soft bubbling of a running bubble stream, or quiet (empty).
-    virtual void setBubbling(std::optional<double> pan) = 0;
+    // A bubble `size` pixels across has just left its source at `pan`.
+    virtual void bubble(int size, double pan) = 0;
     // A fish let go into the water.
     virtual void splash(double pan) = 0;
     // A fish bought in the shop.
     virtual void chime() = 0;
+    // Food flakes landing on the water at `pan`.
+    virtual void foodFalls(double pan) = 0;
+    // Fresh water poured in for a water change.
+    virtual void waterChange() = 0;
+    // How loud the effects play: 1 by day, about 0.5 at night.
+    virtual void setEffectsLevel(double level) = 0;
 };
 
 // A sound output: the effects and the background music.

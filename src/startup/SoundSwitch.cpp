@@ -49,35 +49,55 @@ Sound *SoundSwitch::output()
     return m_output.get();
 }
 
+Sound *SoundSwitch::effects()
+{
+    return m_wish.effects ? output() : nullptr;
+}
+
 void SoundSwitch::update()
 {
     Sound *sound = output();
     if (!sound)
         return;
-    sound->setBubbling(m_wish.effects ? m_bubbling : std::nullopt);
+    sound->setEffectsLevel(m_effectsLevel);
     sound->setMusic(m_tankRunning ? m_wish.music : QString());
 }
 
-void SoundSwitch::setBubbling(std::optional<double> pan)
+void SoundSwitch::bubble(int size, double pan)
 {
-    m_bubbling = pan;
-    if (m_wish.effects)
-        if (Sound *sound = output())
-            sound->setBubbling(pan);
+    if (Sound *sound = effects())
+        sound->bubble(size, pan);
 }
 
 void SoundSwitch::splash(double pan)
 {
-    if (m_wish.effects)
-        if (Sound *sound = output())
-            sound->splash(pan);
+    if (Sound *sound = effects())
+        sound->splash(pan);
 }
 
 void SoundSwitch::chime()
 {
-    if (m_wish.effects)
-        if (Sound *sound = output())
-            sound->chime();
+    if (Sound *sound = effects())
+        sound->chime();
+}
+
+void SoundSwitch::foodFalls(double pan)
+{
+    if (Sound *sound = effects())
+        sound->foodFalls(pan);
+}
+
+void SoundSwitch::waterChange()
+{
+    if (Sound *sound = effects())
+        sound->waterChange();
+}
+
+void SoundSwitch::setEffectsLevel(double level)
+{
+    m_effectsLevel = level;
+    if (Sound *sound = effects())
+        sound->setEffectsLevel(level);
 }
 
 } // namespace fw

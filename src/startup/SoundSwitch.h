@@ -8,7 +8,6 @@
 
 #include <functional>
 #include <memory>
-#include <optional>
 
 namespace fw {
 
@@ -47,12 +46,17 @@ public:
     // Music plays only while the tank runs.
     void setTankRunning(bool running);
 
-    void setBubbling(std::optional<double> pan) override;
+    void bubble(int size, double pan) override;
     void splash(double pan) override;
     void chime() override;
+    void foodFalls(double pan) override;
+    void waterChange() override;
+    void setEffectsLevel(double level) override;
 
 private:
     Sound *output();
+    // The output while the effects are wanted, else null.
+    Sound *effects();
     void update();
 
     bool m_allowed;
@@ -61,7 +65,7 @@ private:
     std::unique_ptr<Sound> m_output;
     SoundWish m_wish;
     bool m_tankRunning = false;
-    std::optional<double> m_bubbling;
+    double m_effectsLevel = 1;
 };
 
 } // namespace fw

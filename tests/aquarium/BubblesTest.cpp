@@ -2,6 +2,7 @@
 
 #include "aquarium/Bubbles.h"
 #include "platform/Conversions.h"
+#include "support/RecordingSound.h"
 
 namespace fw::test {
 namespace {
@@ -163,20 +164,45 @@ TEST_F(BubbleStepTest, RestoresOverAPictureBeforeMoving)
     EXPECT_EQ(pixel(110, 210), 0u);
 }
 
-TEST_F(BubbleStepTest, TheStreamIsHeardAtItsSourceOrInTheMiddle)
+TEST_F(BubbleStepTest, EachBubbleBornIsHeardWhereItStarts)
 {
-    SettingsRecord &s = state.settings;
-    s.bubble_initx = 200;
-    EXPECT_EQ(bubblingPan(s, 800), -0.5);
-    s.bubble_initx = 2000; // far off the right edge: the edge
-    EXPECT_EQ(bubblingPan(s, 800), 1.0);
-    s.bubble_init_rand = 1; // bubbles start anywhere
-    EXPECT_EQ(bubblingPan(s, 800), 0.0);
-    s.bubble_count_max = 0;
-    EXPECT_EQ(bubblingPan(s, 800), std::nullopt);
-    s.bubble_count_max = 5;
-    s.bubble_view = 0;
-    EXPECT_EQ(bubblingPan(s, 800), std::nullopt);
+    RecordingSound sound;
+    BubbleFrame frame;
+    frame.sound = &sound;
+    state.settings.bubble_count_max = 2;
+    state.settings.bubble_initx = 200;
+    random.push({0.0, 0.5}); // one to create
+    random.pushDraw(3, 4);   // kind 4, size 7, at x 196
+    step(frame);
+    using Heard = std::vector<std::pair<int, double>>;
+    EXPECT_EQ(sound.bubbles, (Heard{{7, panAt(199.5, 800)}}));
+
+    // Started anywhere: heard from where each starts; the taken slot is silent.
+    state.settings.bubble_init_rand = 1;
+    random.pushDraw(1, 10);
+    random.pushDraw(1, 2);
+    random.push({0.0, 0.0}); // two to create, one free slot
+    random.pushDraw(0, 4);   // kind 1, size 10
+    random.push(0.9999999);  // x 789
+    step(frame);
+    EXPECT_EQ(sound.bubbles.back(), (std::pair{10, panAt(794, 800)}));
+    EXPECT_EQ(sound.bubbles.size(), 2u);
+
+    // The clock as the source.
+    model.bubbles.clear();
+    state.settings.bubble_init_rand = 0;
+    state.settings.bubble_init_time = 1;
+    random.push({0.0, 0.5});
+    random.pushDraw(0, 4);
+    frame.clockX = 100;
+    frame.clockWidth = 151;
+    frame.clockTop = 682;
+    step(frame);
+    EXPECT_EQ(sound.bubbles.back(), (std::pair{10, panAt(175, 800)}));
+
+    state.settings.bubble_view = 0;
+    step(frame);
+    EXPECT_EQ(sound.bubbles.size(), 3u);
 }
 
 TEST_F(BubbleStepTest, StripFrameFollowsTheHeight)

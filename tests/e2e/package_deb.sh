@@ -98,12 +98,15 @@ done
 [[ -x /usr/bin/finwicks ]] || fail "/usr/bin/finwicks is not executable"
 ! ldd /usr/bin/finwicks | grep -q 'not found' || fail "missing libraries: $(ldd /usr/bin/finwicks)"
 [[ "$(dpkg-query -W -f='${Depends}' finwicks)" == *fonts-noto-cjk* ]] || fail "no Depends on the fonts"
-# The sound library brings its own: Qt Multimedia, found by the package tools.
+# The sound library brings its own: the sound server's client library and
+# FFmpeg's, found by the package tools.
 sound_library=$(grep '/libfinwicks-sound\.so$' <<<"$files")
 ! ldd "$sound_library" | grep -q 'not found' || fail "missing libraries: $(ldd "$sound_library")"
-[[ "$(dpkg-query -W -f='${Depends}' finwicks)" == *libqt6multimedia6* ]] ||
-    fail "no Depends on Qt Multimedia: $(dpkg-query -W -f='${Depends}' finwicks)"
-recommends="gstreamer1.0-plugins-good, qt6-translations-l10n, qt6-wayland, xscreensaver | xfce4-screensaver"
+for library in libpulse0 libavformat59 libswresample4; do
+    [[ "$(dpkg-query -W -f='${Depends}' finwicks)" == *$library* ]] ||
+        fail "no Depends on $library: $(dpkg-query -W -f='${Depends}' finwicks)"
+done
+recommends="qt6-translations-l10n, qt6-wayland, xscreensaver | xfce4-screensaver"
 [[ "$(dpkg-query -W -f='${Recommends}' finwicks)" == "$recommends" ]] ||
     fail "Recommends: $(dpkg-query -W -f='${Recommends}' finwicks)"
 zcat /usr/share/man/man1/finwicks.1.gz | head -1 | grep -q '^\.TH FINWICKS 1' || fail "the man page is not finwicks(1)"

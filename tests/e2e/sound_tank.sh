@@ -1,9 +1,10 @@
 #!/bin/bash
-# The tank's sounds through a real sound server: the bubbling is heard on the
-# side of the bubble source, the music is one stream from finwicks for the
-# whole run, nothing at all reaches the server when both keys are off, and a
-# music file that cannot play or a missing server leave the tank running
-# silently with the settings file intact.
+# The tank's sounds through a real sound server: the bubbles are heard on the
+# side of their source, the music (with a name outside Latin-1) is one stream
+# from finwicks for the whole run, nothing at all reaches the server when both
+# keys are off, a damaged music file is told of once, and a music file that
+# cannot play or a missing server leave the tank running silently with the
+# settings file intact.
 source "$(dirname "$0")/sound_lib.sh" "$1" 150
 
 start_x
@@ -18,7 +19,7 @@ sound_ini() {
     sed -i "s/^bubble_initx=.*/bubble_initx=$x\r/; s/^bubble_count_max=.*/bubble_count_max=60\r/" "$INI"
 }
 
-# Effects: the bubbling comes from the source's side.
+# Effects: the bubbles are heard from the source's side.
 for side in left right; do
     if [[ $side == left ]]; then sound_ini 60 sound1=1; else sound_ini 964 sound1=1; fi
     start_aquarium
@@ -26,8 +27,8 @@ for side in left right; do
     end_aquarium
     l=$(level "$WORK/$side.raw" 1)
     r=$(level "$WORK/$side.raw" 2)
-    echo "bubbling with the source on the $side: left $l, right $r"
-    audible "$l" || audible "$r" || fail "the bubbling is silent ($side): $(cat "$WORK/app.log")"
+    echo "bubbles with the source on the $side: left $l, right $r"
+    audible "$l" || audible "$r" || fail "the bubbles are silent ($side): $(cat "$WORK/app.log")"
     if [[ $side == left ]]; then
         louder "$l" "$r" || fail "the source on the left, but left $l and right $r"
     else
@@ -37,7 +38,10 @@ done
 
 # Music: one stream of ours from start to end, and it ends with the tank.
 sox -n -r 44100 -c 2 "$WORK/tone.ogg" synth 2 sine 330 vol 0.3
-sound_ini 512 sound2=1 "soundfile=$WORK/tone.ogg"
+cp "$WORK/tone.ogg" "$WORK/水 #1.ogg"
+sound_ini 512 sound2=1 "soundfile=$WORK/水 #1.ogg"
+# The settings file keeps its text in code page 932.
+iconv -f UTF-8 -t CP932 "$INI" >"$INI.932" && mv "$INI.932" "$INI"
 start_aquarium
 sleep 0.5
 for i in 1 2 3 4 5 6; do
@@ -55,6 +59,18 @@ ended_ms=$((($(date +%s%N) - started) / 1000000))
 echo "the music ended with the tank after ${ended_ms} ms"
 sleep 0.3
 [[ -z $(streams) ]] || fail "a stream outlived the tank: $(streams)"
+
+# A FLAC file cut short plays what it holds, round after round, and its
+# damage is told once at most.
+sox -n -r 44100 -c 2 "$WORK/whole.flac" synth 1 sine 330 vol 0.3
+head -c $(($(stat -c %s "$WORK/whole.flac") * 2 / 3)) "$WORK/whole.flac" >"$WORK/cut.flac"
+sound_ini 512 sound2=1 "soundfile=$WORK/cut.flac"
+start_aquarium
+sleep 2.5
+record 1 "$WORK/cut.raw"
+end_aquarium
+audible "$(level "$WORK/cut.raw" 1)" || fail "the cut FLAC is silent: $(cat "$WORK/app.log")"
+[[ $(grep -c . "$WORK/app.log") -le 1 ]] || fail "the cut FLAC ran on: $(cat "$WORK/app.log")"
 
 # Both off: the program never even connects to the server.
 sound_ini 60

@@ -208,7 +208,8 @@ TEST_P(TextFit, MessagesKeepTheirLinesUnwrapped)
         const NameError error = nameErrorText(check);
         messages << error.problem << error.advice;
     }
-    // The music refusals: none chosen, missing, and a file that holds no sound.
+    // The music refusals: none chosen, missing, no sound, no file, a name
+    // the settings cannot keep.
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     const QString notSound = folder.filePath(QStringLiteral("notes.ogg"));
@@ -216,7 +217,9 @@ TEST_P(TextFit, MessagesKeepTheirLinesUnwrapped)
     ASSERT_TRUE(text.open(QIODevice::WriteOnly));
     text.write("no sound in here");
     text.close();
-    for (const QString &file : {QString(), folder.filePath(QStringLiteral("gone.ogg")), notSound})
+    for (const QString &file :
+         {QString(), folder.filePath(QStringLiteral("gone.ogg")), notSound,
+          QStringLiteral("/dev/zero"), QStringLiteral("/m/\u00e9t\u00e9.ogg")})
         messages << musicRefusal(true, file).value_or(QString());
     const QFontMetrics metrics(uiFont());
     for (const QString &message : messages) {

@@ -1,4 +1,5 @@
 #include "platform/EffectMixer.h"
+#include "platform/Random.h"
 #include "platform/Sound.h"
 #include "platform/SoundFiles.h"
 
@@ -7,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace fw {
@@ -39,60 +41,36 @@ EffectMixer::Clip tone(int frames, double amplitude = 8000)
     return clip;
 }
 
-TEST(EffectMixer, TheLoopIsLouderOnTheSideOfItsPanAndKeepsItsPower)
+// Music of a constant level on both channels, as long as the test likes.
+class SteadyMusic final : public MusicSource
 {
-    EffectMixer mixer;
-    mixer.setLoop(tone(1000));
-    mixer.setLoopPan(-0.6);
-    mixed(mixer, EffectMixer::RampFrames); // past the fade-in
-    const Loudness left = mixed(mixer, 5000);
-    EXPECT_GT(left.left, 4 * left.right);
-    mixer.setLoopPan(0.6);
-    mixed(mixer, 2 * EffectMixer::RampFrames);
-    const Loudness right = mixed(mixer, 5000);
-    EXPECT_GT(right.right, 4 * right.left);
-    EXPECT_NEAR(left.left + left.right, right.left + right.right, 0.02 * (left.left + left.right));
-    mixer.setLoopPan(0);
-    mixed(mixer, 2 * EffectMixer::RampFrames);
-    const Loudness centre = mixed(mixer, 5000);
-    EXPECT_NEAR(centre.left, centre.right, 0.01 * centre.left);
-}
+public:
+    std::size_t read(std::span<float> stereo) override
+    {
+        std::fill(stereo.begin(), stereo.end(), 0.5f);
+        return stereo.size() / 2;
+    }
+};
 
-TEST(EffectMixer, StartsAndStopsWithoutAClickAndIsSilentWhenOff)
+TEST(EffectMixer, OneShotsPlayOnceAtTheirOwnPanAndNeverPileUp)
 {
-    EffectMixer mixer;
-    mixer.setLoop(EffectMixer::Clip(100, 20000)); // a constant: any jump would show
-    EXPECT_EQ(mixed(mixer, 100).left, 0);
-    mixer.setLoopPan(0);
-    std::vector<std::int16_t> stereo(EffectMixer::RampFrames * 4);
-    mixer.mix(stereo);
-    int largestStep = std::abs(stereo[0]);
-    for (std::size_t f = 1; f < stereo.size() / 2; ++f)
-        largestStep = std::max(largestStep, std::abs(stereo[2 * f] - stereo[2 * f - 2]));
-    EXPECT_LT(largestStep, 60);
-    mixer.setLoopPan(std::nullopt);
-    mixer.mix(stereo);
-    EXPECT_EQ(stereo.back(), 0);
-    EXPECT_LT(std::abs(stereo[0] - 20000 * std::cos(std::acos(-1.0) / 4)), 60);
-}
-
-TEST(EffectMixer, OneShotsPlayOnceAtTheirOwnPanBesideTheLoop)
-{
-    EffectMixer mixer;
+    SeededRandom random(1);
+    EffectMixer mixer(random);
     const EffectMixer::Clip splash = tone(300);
     mixer.play(splash, 1);
     mixer.play(splash, -1);
     EXPECT_EQ(mixer.playingShots(), 2);
-    const Loudness both = mixed(mixer, 300);
+    // A clip's samples are half the mix's rate: it lasts twice its length.
+    const Loudness both = mixed(mixer, 600);
     EXPECT_NEAR(both.left, both.right, 1);
     EXPECT_GT(both.left, 1e6);
     EXPECT_EQ(mixer.playingShots(), 0);
     EXPECT_EQ(mixed(mixer, 300).left, 0);
 
     mixer.play(splash, 1);
-    const Loudness right = mixed(mixer, 300);
+    const Loudness right = mixed(mixer, 600);
     EXPECT_LT(right.left, 1);
-    // Far more than anyone clicks: the oldest give way, the mix never clips.
+    // Far more than anyone clicks: the oldest give way, the mix never wraps.
     const EffectMixer::Clip loud(50, 30000);
     for (int i = 0; i < 20; ++i)
         mixer.play(loud, 0);
@@ -100,6 +78,49 @@ TEST(EffectMixer, OneShotsPlayOnceAtTheirOwnPanBesideTheLoop)
     std::vector<std::int16_t> stereo(100);
     mixer.mix(stereo);
     EXPECT_EQ(stereo[0], 32767);
+}
+
+TEST(EffectMixer, MusicFadesInBesideTheEffectsAndStopsAtOnce)
+{
+    SeededRandom random(1);
+    EffectMixer mixer(random);
+    SteadyMusic music;
+    mixer.setMusic(&music);
+    const double full = 0.5 * EffectMixer::MusicVolume * 32767;
+    EXPECT_LT(std::sqrt(mixed(mixer, 441).left), 0.01 * full); // the first 10 ms
+    mixed(mixer, EffectMixer::MusicFadeFrames);
+    EXPECT_NEAR(std::sqrt(mixed(mixer, 441).left), full, 1);
+    // Night lowers the effects, never the music.
+    mixer.setEffectsLevel(0.5);
+    mixed(mixer, EffectMixer::RampFrames);
+    EXPECT_NEAR(std::sqrt(mixed(mixer, 441).right), full, 1);
+    mixer.setMusic(nullptr);
+    EXPECT_EQ(mixed(mixer, 441).left, 0);
+}
+
+TEST(EffectMixer, AtNightTheEffectsPlayAtHalfTheirLevelWithoutAClick)
+{
+    SeededRandom random(1);
+    EffectMixer day(random);
+    EffectMixer night(random);
+    night.setEffectsLevel(0.5);
+    mixed(night, EffectMixer::RampFrames);
+    const EffectMixer::Clip clip = tone(2000);
+    day.play(clip, 0);
+    night.play(clip, 0);
+    EXPECT_NEAR(std::sqrt(mixed(night, 4000).left / mixed(day, 4000).left), 0.5, 0.01);
+
+    // A constant clip shows any jump as the level changes.
+    const EffectMixer::Clip constant(4000, 20000);
+    day.play(constant, 0);
+    mixed(day, 100);
+    day.setEffectsLevel(0.5);
+    std::vector<std::int16_t> stereo(1000);
+    day.mix(stereo);
+    int largestStep = 0;
+    for (std::size_t f = 1; f < stereo.size() / 2; ++f)
+        largestStep = std::max(largestStep, std::abs(stereo[2 * f] - stereo[2 * f - 2]));
+    EXPECT_LT(largestStep, 60);
 }
 
 TEST(Sound, PanRunsFromTheLeftEdgeToTheRightEdge)

@@ -25,6 +25,8 @@
 
 #include <memory>
 
+#include <sys/stat.h>
+
 namespace fw {
 namespace {
 
@@ -377,7 +379,8 @@ TEST_F(SetupDialog, TheSoundFrameLoadsItsKeysAndTheMusicCheckEnablesTheFileBox)
 
 TEST_F(SetupDialog, SoundChoicesReachTheFileOnOkAndCancelLeavesThemAsTheyWere)
 {
-    const QString song = writeSoundFile(folder.filePath(QStringLiteral("song.wav")));
+    // A name outside Latin-1 that the settings file can keep.
+    const QString song = writeSoundFile(folder.filePath(QStringLiteral("水の歌.wav")));
     {
         auto dialog = open();
         check(dialog.get(), "Check_sound1")->click();
@@ -408,10 +411,21 @@ TEST_F(SetupDialog, MusicWithoutAPlayableFileIsExplainedAndOkWaits)
         QString explanation;
     };
     const QString text = writeSoundFile(folder.filePath(QStringLiteral("notes.txt")), "la la la");
+    const QString fifo = folder.filePath(QStringLiteral("pipe.ogg"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString accented =
+        writeSoundFile(folder.filePath(QStringLiteral("musique-\u00e9t\u00e9.ogg")), "OggS");
     const Case cases[] = {
         {QString(), QStringLiteral("ＢＧＭに使う音楽ファイルを指定してください。")},
         {folder.filePath(QStringLiteral("gone.ogg")),
          QStringLiteral("音楽ファイルが見つかりません。\n") + folder.filePath("gone.ogg")},
+        // Devices and pipes exist but are no files to play.
+        {fifo, QStringLiteral("これは普通のファイルではありません。\n") + fifo},
+        {QStringLiteral("/dev/zero"),
+         QStringLiteral("これは普通のファイルではありません。\n/dev/zero")},
+        // A name the settings file cannot keep, even of a good file.
+        {accented,
+         QStringLiteral("ファイル名に設定ファイルへ保存できない文字があります。\n") + accented},
         {text, QStringLiteral("このファイルは音楽として再生できません。\n") + text},
     };
     auto dialog = open();
@@ -445,7 +459,7 @@ TEST_F(SetupDialog, MusicWithoutAPlayableFileIsExplainedAndOkWaits)
 
 TEST_F(SetupDialog, BrowsingForMusicOffersSoundFilesAndFillsTheMusicBox)
 {
-    const QString song = writeSoundFile(folder.filePath(QStringLiteral("tide.ogg")), "OggS\0\2");
+    const QString song = writeSoundFile(folder.filePath(QStringLiteral("tide.ogg")), "OggS");
     writeSoundFile(folder.filePath(QStringLiteral("tank.bmp")), "BM");
     state.settings.sound2 = QStringLiteral("1");
     state.settings.soundfile = folder.filePath(QStringLiteral("old.ogg"));

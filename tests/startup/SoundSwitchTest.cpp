@@ -70,33 +70,46 @@ TEST(SoundSwitch, NothingIsOpenedWhileBothKeysAreOff)
     Rig rig;
     rig.sound.follow(soundSettings("0", "0", "/a.ogg"));
     rig.sound.setTankRunning(true);
-    rig.sound.setBubbling(0.5);
+    rig.sound.bubble(8, 0.5);
     rig.sound.splash(-1);
     rig.sound.chime();
+    rig.sound.foodFalls(0);
+    rig.sound.waterChange();
+    rig.sound.setEffectsLevel(0.5);
     EXPECT_EQ(rig.opened, 0);
 }
 
-TEST(SoundSwitch, EffectsPassWhileWantedAndTheBubblingComesBackWithThem)
+TEST(SoundSwitch, EffectsPassWhileWantedAndTheNightLevelComesBackWithThem)
 {
     Rig rig;
     rig.sound.follow(soundSettings("1", "0", {}));
     ASSERT_EQ(rig.opened, 1);
-    rig.sound.setBubbling(-0.25);
+    rig.sound.bubble(7, -0.25);
     rig.sound.splash(0.75);
     rig.sound.chime();
+    rig.sound.foodFalls(0.5);
+    rig.sound.waterChange();
+    EXPECT_EQ(rig.output->bubbles, (std::vector<std::pair<int, double>>{{7, -0.25}}));
     EXPECT_EQ(rig.output->splashes, std::vector<double>{0.75});
     EXPECT_EQ(rig.output->chimes, 1);
+    EXPECT_EQ(rig.output->food, std::vector<double>{0.5});
+    EXPECT_EQ(rig.output->waterChanges, 1);
 
     rig.sound.follow(soundSettings("0", "0", {})); // turned off in the dialog
-    EXPECT_EQ(rig.output->bubbling.back(), std::nullopt);
+    rig.sound.bubble(7, 0);
     rig.sound.splash(0);
     rig.sound.chime();
-    rig.sound.setBubbling(0.5); // the source moved meanwhile
+    rig.sound.foodFalls(0);
+    rig.sound.waterChange();
+    rig.sound.setEffectsLevel(0.5); // night fell meanwhile
+    EXPECT_EQ(rig.output->bubbles.size(), 1u);
     EXPECT_EQ(rig.output->splashes.size(), 1u);
     EXPECT_EQ(rig.output->chimes, 1);
+    EXPECT_EQ(rig.output->food.size(), 1u);
+    EXPECT_EQ(rig.output->waterChanges, 1);
 
     rig.sound.follow(soundSettings("1", "0", {}));
-    EXPECT_EQ(rig.output->bubbling.back(), 0.5);
+    EXPECT_EQ(rig.output->levels.back(), 0.5);
     EXPECT_EQ(rig.opened, 1);
 }
 
@@ -131,7 +144,7 @@ TEST(SoundSwitch, AnOutputThatCannotBeOpenedIsAskedForOnceAndTheRunStaysSilent)
     Rig rig(true, true);
     rig.sound.follow(soundSettings("1", "1", QStringLiteral("/m/sea.ogg")));
     rig.sound.setTankRunning(true);
-    rig.sound.setBubbling(0);
+    rig.sound.bubble(9, 0);
     rig.sound.chime();
     rig.sound.follow(soundSettings("1", "1", QStringLiteral("/m/sea.ogg")));
     EXPECT_EQ(rig.opened, 1);

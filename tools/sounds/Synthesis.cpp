@@ -96,21 +96,6 @@ std::vector<double> bubble(double radiusMm)
     return ring;
 }
 
-Samples bubbling()
-{
-    Noise noise(0x5eed1);
-    std::vector<double> mix(samplesOf(2.0));
-    double at = 0;
-    while (true) {
-        at += noise.between(0.03, 0.13);
-        if (at >= 2.0)
-            break;
-        const double radius = noise.between(1.2, 4.0);
-        addAt(mix, bubble(radius), samplesOf(at), noise.between(0.35, 1.0), true);
-    }
-    return toSamples(mix, 0.22);
-}
-
 Samples splash()
 {
     Noise noise(0x5b1a5);
@@ -130,6 +115,56 @@ Samples splash()
         addAt(mix, bubble(noise.between(0.8, 2.2)), samplesOf(noise.between(0.02, 0.3)),
               noise.between(0.15, 0.4), false);
     return toSamples(mix, 0.3);
+}
+
+Samples patter()
+{
+    Noise noise(0xf1a4e);
+    std::vector<double> mix(samplesOf(0.7));
+    // Flakes touch the water one after another, most of them early: each a
+    // tap of bright noise a few milliseconds long and, now and then, a tiny
+    // bubble.
+    double at = 0;
+    while (true) {
+        at += noise.between(0.01, 0.06) * (1 + 2 * at);
+        if (at >= 0.6)
+            break;
+        std::vector<double> tap(samplesOf(noise.between(0.002, 0.006)));
+        double low = 0;
+        for (std::size_t i = 0; i < tap.size(); ++i) {
+            low += 0.5 * (noise.between(-1, 1) - low);
+            tap[i] = low * std::exp(-double(i) / tap.size() * 4);
+        }
+        const double level = noise.between(0.3, 1.0) * (1 - at / 0.7);
+        addAt(mix, tap, samplesOf(at), level, false);
+        if (noise.next() < 0.3)
+            addAt(mix, bubble(noise.between(0.6, 1.2)), samplesOf(at), 0.3 * level, false);
+    }
+    return toSamples(mix, 0.15);
+}
+
+Samples pour()
+{
+    Noise noise(0x90e3d);
+    std::vector<double> mix(samplesOf(1.6));
+    // A stream of water into the tank: dark rushing noise that swells and
+    // ebbs a little, and bubbles carried down by the stream.
+    double low = 0;
+    double lower = 0;
+    double swell = 0;
+    for (std::size_t i = 0; i < mix.size(); ++i) {
+        const double t = double(i) / SampleRate;
+        const double alpha = 1 - std::exp(-2 * Pi * 1400 / SampleRate);
+        low += alpha * (noise.between(-1, 1) - low);
+        lower += alpha * (low - lower);
+        swell += 0.0005 * (noise.between(0.5, 1.0) - swell);
+        const double envelope = std::min(1.0, t / 0.12) * std::min(1.0, (1.6 - t) / 0.5);
+        mix[i] = lower * envelope * (0.6 + swell);
+    }
+    for (double at = 0.05; at < 1.2; at += noise.between(0.01, 0.05))
+        addAt(mix, bubble(noise.between(1.0, 3.5)), samplesOf(at), noise.between(0.02, 0.08),
+              false);
+    return toSamples(mix, 0.2);
 }
 
 Samples chime()

@@ -18,10 +18,12 @@ double bubblePitch(double radiusMm);
 // One bubble: a short ring at its pitch that rises a little as it fades.
 std::vector<double> bubble(double radiusMm);
 
-// Two seconds of a bubble stream that loops without a seam.
-Samples bubbling();
 // A small splash: a soft burst of water noise and a few tiny bubbles.
 Samples splash();
+// Food flakes pattering on the water.
+Samples patter();
+// A short pour of fresh water.
+Samples pour();
 // A short two-note chime.
 Samples chime();
 

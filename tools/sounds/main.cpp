@@ -18,7 +18,10 @@ int main(int argc, char **argv)
     {
         const char *name;
         Samples samples;
-    } files[] = {{"bubbling.wav", bubbling()}, {"splash.wav", splash()}, {"chime.wav", chime()}};
+    } files[] = {{"splash.wav", splash()},
+                 {"chime.wav", chime()},
+                 {"patter.wav", patter()},
+                 {"pour.wav", pour()}};
     for (const auto &file : files) {
         const std::string path = folder + "/" + file.name;
         std::ofstream out(path, std::ios::binary);

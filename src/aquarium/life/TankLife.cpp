@@ -5,6 +5,7 @@
 #include "platform/Clock.h"
 #include "platform/Conversions.h"
 #include "platform/Random.h"
+#include "platform/Sound.h"
 #include "state/AppState.h"
 #include "state/SettingsRecord.h"
 #include "state/WaterCare.h"
@@ -115,8 +116,10 @@ bool TankLife::dropPortion(const AppState &state, Random &random, double x, doub
         return false;
     const int fell = m_flakes.drop(portionFor(std::clamp(state.fish.count, 0, 99)), x, y, width,
                                    height, random, Clock::wallMs(m_lastTick));
-    if (fell > 0)
+    if (fell > 0) {
         m_lastFeeding = m_lastTick;
+        state.sound->foodFalls(panAt(x, width));
+    }
     return fell > 0;
 }
 
@@ -126,6 +129,15 @@ bool TankLife::breed(AppState &state, Random &random, const Clock &clock, int wi
     const BreedingWeather weather{m_light.phase == LightPhase::Day, m_targetHaze < ClearWaterLimit,
                                   waterTemperature(state.settings.wtemp), m_lastFeeding};
     return m_breeding.advance(state, random, clock.now(), weather, width, height);
+}
+
+std::optional<double> TankLife::newEffectsLevel()
+{
+    const double level = std::round((0.5 + 0.5 * m_light.level) * 32) / 32;
+    if (level == m_sentEffectsLevel)
+        return std::nullopt;
+    m_sentEffectsLevel = level;
+    return level;
 }
 
 int TankLife::pacedStep(int fish, int axis, int move, int species)

@@ -10,6 +10,7 @@
 #include <QDateTime>
 
 #include <array>
+#include <optional>
 
 namespace fw {
 
@@ -65,6 +66,9 @@ public:
     const Feeding &feeding() const { return m_feeding; }
 
     LightState light() const { return m_light; }
+    // The level the sound effects play at, half by night, when it has
+    // changed since it was last asked for (in steps a listener cannot hear).
+    std::optional<double> newEffectsLevel();
     double haze() const { return m_shownHaze; }
 
     // How a fish of `species` paces itself: 1 at 28 °C by day.
@@ -100,6 +104,7 @@ private:
     std::array<double, SpeciesCount> m_pace{1, 1, 1, 1, 1, 1};
     std::array<float, SpeciesCount> m_bandShift{};
     double m_cohesion = 1;
+    double m_sentEffectsLevel = -1;
     // Index = fish position; fractions of a pixel not yet moved.
     std::array<std::array<double, 2>, 100> m_carried{};
     TankLook m_look;

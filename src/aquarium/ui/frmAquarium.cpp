@@ -161,7 +161,6 @@ void frmAquarium::Timer_FishMove_Timer()
     FrameContext frame = frameContext();
     const bool changed = runAnimationTick(frame, m_timerFishMove->interval());
     present();
-    followBubbling();
     if (changed) // a water change, eggs and fry outlive a crash
         m_state.requestSave();
     keepState();
@@ -176,20 +175,6 @@ void frmAquarium::keepState()
 void frmAquarium::setFishMoveInterval(int milliseconds)
 {
     m_timerFishMove->setInterval(milliseconds);
-    followBubbling();
-}
-
-void frmAquarium::followBubbling()
-{
-    // The stream is heard only while the tank moves.
-    const std::optional<double> pan =
-        m_timerFishMove->isRunning()
-            ? bubblingPan(m_state.settings, m_pictureScreen->surface().width())
-            : std::nullopt;
-    if (pan == m_bubblingPan)
-        return;
-    m_bubblingPan = pan;
-    m_state.sound->setBubbling(pan);
 }
 
 void frmAquarium::present()
@@ -307,8 +292,11 @@ void frmAquarium::PictureScreen_GotFocus()
         return;
     m_preparing = true;
     // The light and the water as they stand now, before anything is shown.
-    if (m_life.advance(m_state.settings, m_clock))
+    const bool waterChanged = m_life.advance(m_state.settings, m_clock);
+    if (waterChanged)
         m_state.requestSave(); // kept with the first tick
+    FrameContext tank = frameContext();
+    followTankSound(tank, waterChanged);
     BackgroundHooks hooks;
     hooks.showCover = [this] {
         m_pictureScreenMask->setText(m_state.settings.screenvisible == u"1" ? pictureCoverCaption()
@@ -331,8 +319,7 @@ void frmAquarium::PictureScreen_GotFocus()
     hooks.reportPictureTooSmall = [this] { reportPictureTooSmall(); };
     hooks.setAnimationInterval = [this](int ms) { setFishMoveInterval(ms); };
     prepareBackground(m_state, m_model, m_pictureScreen->surface(), m_clock, m_screen, hooks);
-    FrameContext frame = frameContext();
-    followTankLook(frame); // a night scene never shows its picture by day first
+    followTankLook(tank); // a night scene never shows its picture by day first
     present();
     m_preparing = false;
 }

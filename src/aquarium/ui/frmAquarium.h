@@ -114,7 +114,6 @@ private:
     void stopInformationTimer();
     void present();
     void setFishMoveInterval(int milliseconds);
-    void followBubbling();
     FrameContext frameContext();
     void keepState();
 
@@ -144,8 +143,6 @@ private:
     bool m_preparing = false;
     bool m_hosted = false;
     bool m_unloaded = false;
-    // What the sound was last told of the bubble stream.
-    std::optional<double> m_bubblingPan;
 };
 
 } // namespace fw
