@@ -39,11 +39,18 @@ bool nameWorn(const FishTable &tank, QStringView name)
     return false;
 }
 
-void appendNames(NamePool &pool, const FishTable &tank, QStringView list, int sex)
+// Adds the names of `list` that no fish wears, written as `written` (the
+// same list, or its Latin letters); a name worn in either writing is taken.
+void appendNames(NamePool &pool, const FishTable &tank, QStringView list, QStringView written,
+                 int sex)
 {
+    const auto writtenTokens = written.tokenize(u',', Qt::SkipEmptyParts);
+    auto writtenNames = writtenTokens.begin();
     for (QStringView name : list.tokenize(u',', Qt::SkipEmptyParts)) {
-        if (!nameWorn(tank, name))
-            pool.rows.push_back({u'*' + name.toString(), sex});
+        const QStringView shown = *writtenNames;
+        ++writtenNames;
+        if (!nameWorn(tank, name) && !nameWorn(tank, shown))
+            pool.rows.push_back({u'*' + shown.toString(), sex});
     }
 }
 
@@ -119,6 +126,12 @@ QString sexDisplayText(QChar code)
 {
     return code == u'0' ? QCoreApplication::translate("Fish", "ﾒｽ")
                         : QCoreApplication::translate("Fish", "ｵｽ");
+}
+
+QString sexWord(QChar code)
+{
+    return code == u'0' ? QCoreApplication::translate("Fish", "ﾒｽ", "in a sentence")
+                        : QCoreApplication::translate("Fish", "ｵｽ", "in a sentence");
 }
 
 int ageInDays(const Clock &clock, int birthDay)
@@ -222,8 +235,10 @@ void BuildNamePool(AppState &state)
     NamePool &pool = state.namePool;
     pool.rows.clear();
     pool.rows.reserve(201);
-    appendNames(pool, state.fish, femaleNameList(), 0);
-    appendNames(pool, state.fish, maleNameList(), 1);
+    const bool latin = namesInLatinLetters();
+    appendNames(pool, state.fish, femaleNameList(),
+                latin ? femaleLatinNameList() : femaleNameList(), 0);
+    appendNames(pool, state.fish, maleNameList(), latin ? maleLatinNameList() : maleNameList(), 1);
     pool.rows.push_back({QString(), std::nullopt});
     pool.built = true;
 }

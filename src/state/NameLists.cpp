@@ -1,5 +1,7 @@
 #include "state/NameLists.h"
 
+#include <QCoreApplication>
+
 namespace fw {
 
 namespace {
@@ -30,6 +32,35 @@ const char16_t *const maleNames = u"敦士,章弘,壱郎,郁夫,歌麿,海人,�
                                   u"鷲雄,渡瑠,"
                                   u"ａ,ｂ,ｃ,ｄ,ｅ,ｆ,ｇ,ｈ,ｉ,ｊ,ｋ,ｌ,";
 
+// The same names in Latin letters (Hepburn, without macrons), name for name
+// and in the same order, for a user interface that is not Japanese. Each fits
+// the name field after the automatic marker: at most nine letters.
+const char16_t *const femaleLatinNames =
+    u"Ai,Ayaka,Izumi,Iyo,Utae,Koharu,Eika,Eri,Otoe,Orie,"
+    u"Kana,Karin,Kimika,Kyoka,Kumi,Kurumi,Keika,Keiko,Kozue,Konomi,"
+    u"Sae,Sakie,Shiori,Shino,Suzuna,Sumire,Seiko,Serina,Soko,Sonoe,"
+    u"Taeko,Tamae,Chisato,Chinatsu,Tsukie,Tsubaki,Teiko,Terue,Toko,Tomoe,"
+    u"Natsumi,Namie,Nishino,Nika,Nuiko,Nurie,Nene,Nemi,Nozomi,Noriko,"
+    u"Hasumi,Harumi,Hiroe,Hiromi,Fuko,Fumika,Heiko,Beniko,Hoshie,Homi,"
+    u"Mai,Maya,Mika,Mizuki,Mutsue,Munemi,Meiko,Megumi,Moe,Momoka,"
+    u"Yae,Yasuko,Yui,Yuri,Yoko,Yoka,"
+    u"Ranran,Ranko,Rina,Ryoko,Rui,Rumi,Reiko,Reina,Rona,Romi,"
+    u"Waka,Wakana,"
+    u"A,B,C,D,E,F,G,H,I,J,K,L,";
+
+const char16_t *const maleLatinNames =
+    u"Atsushi,Akihiro,Ichiro,Ikuo,Utamaro,Umito,Eiji,Etsuo,Ogai,Osamu,"
+    u"Kageo,Kazuki,Kimiaki,Kiyoto,Kusuo,Kunihiro,Kenji,Keisuke,Kozo,Kokuryu,"
+    u"Sasuke,Satoshi,Shiro,Shinichi,Sumiaki,Suenobu,Masayuki,Seiya,Sosuke,Sota,"
+    u"Takaya,Takumi,Chikanori,Chinpei,Tsuguhaya,Tsuneyo,Tetsuaki,Terukazu,Tokio,Toshinori,"
+    u"Naohiro,Naritoshi,Nichiryu,Ninkaku,Nurio,Nurekichi,Neiso,Nekoyoshi,Nobuto,Noriaki,"
+    u"Hayao,Harutoshi,Hisatsugu,Hidenori,Fusanori,Fumiyoshi,Heiroku,Benei,Hosuke,Horyu,"
+    u"Masato,Maruo,Mikiharu,Mitsugi,Muneaki,Munenaga,Meizo,Merei,Motonobu,Moriji,"
+    u"Yasuaki,Yasunaga,Yuki,Yusuke,Yosuke,Yoshiyuki,"
+    u"Raita,Ranzo,Ritsuo,Ryoji,Ruihei,Ruito,Reiichi,Reiya,Rokusuke,Robun,"
+    u"Washio,Wataru,"
+    u"a,b,c,d,e,f,g,h,i,j,k,l,";
+
 } // namespace
 
 QStringView femaleNameList()
@@ -40,6 +71,23 @@ QStringView femaleNameList()
 QStringView maleNameList()
 {
     return QStringView(maleNames);
+}
+
+bool namesInLatinLetters()
+{
+    //: Not shown. Translate as "Latin" when the fish's automatic names are
+    //: to be written in Latin letters for this language.
+    return QCoreApplication::translate("NameLists", "漢字") == u"Latin";
+}
+
+QStringView femaleLatinNameList()
+{
+    return QStringView(femaleLatinNames);
+}
+
+QStringView maleLatinNameList()
+{
+    return QStringView(maleLatinNames);
 }
 
 } // namespace fw

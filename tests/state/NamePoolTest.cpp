@@ -62,6 +62,27 @@ TEST(NameLists, HoldOneHundredDistinctNamesEach)
     EXPECT_TRUE(femaleNameList().endsWith(u','));
 }
 
+TEST(NameLists, LatinLettersGoNameForNameWithTheKanji)
+{
+    QStringList all;
+    for (const auto &[kanji, latin] : {std::pair{femaleNameList(), femaleLatinNameList()},
+                                       std::pair{maleNameList(), maleLatinNameList()}}) {
+        const QStringList written = names(latin);
+        ASSERT_EQ(written.size(), names(kanji).size());
+        for (const QString &name : written) {
+            // Latin letters only, and room for the marker in the 10-byte field.
+            EXPECT_TRUE(name.size() <= 9 && !name.isEmpty()) << name.toStdString();
+            for (QChar c : name)
+                EXPECT_TRUE(c.isLetter() && c.unicode() < 0x80) << name.toStdString();
+        }
+        all += written;
+    }
+    EXPECT_EQ(QSet<QString>(all.begin(), all.end()).size(), all.size());
+    EXPECT_EQ(names(femaleLatinNameList()).at(76), QStringLiteral("Ranran"));
+    EXPECT_EQ(names(maleLatinNameList()).at(43), QStringLiteral("Ninkaku"));
+    EXPECT_EQ(names(maleLatinNameList()).last(), QStringLiteral("l"));
+}
+
 TEST(NamePool, LeavesOutNamesTheTankWearsWithOrWithoutTheMarker)
 {
     AppState state;
