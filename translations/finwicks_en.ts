@@ -9,13 +9,13 @@
     </message>
     <message>
         <source>機能制限</source>
-        <translation>Not allowed</translation>
+        <translation>Picture too small</translation>
     </message>
     <message>
         <source>ビットマップが小さいので背景に使用できません
 640×480 以上のビットマップを指定してください</source>
-        <translation>The picture is too small for the background.
-Please choose one of at least 640×480.</translation>
+        <translation>This picture is too small for the background.
+Choose one of at least 640 × 480 pixels.</translation>
     </message>
 </context>
 <context>
@@ -100,7 +100,7 @@ Texts follow the user&apos;s language ($LANGUAGE, $LANG); LANGUAGE=en picks Engl
     <name>EnvironmentTab</name>
     <message>
         <source>環境設定(&amp;E)</source>
-        <translation>&amp;Environment</translation>
+        <translation>&amp;Display</translation>
     </message>
     <message>
         <source>現在の時刻を表示する</source>
@@ -108,35 +108,35 @@ Texts follow the user&apos;s language ($LANGUAGE, $LANG); LANGUAGE=en picks Engl
     </message>
     <message>
         <source>yyyy/mm/dd hh:nn:ss</source>
-        <translation>yyyy-mm-dd hh:nn:ss</translation>
+        <translation>YYYY-MM-DD hh:mm:ss</translation>
     </message>
     <message>
         <source>yyyy/mm/dd hh:nn</source>
-        <translation>yyyy-mm-dd hh:nn</translation>
+        <translation>YYYY-MM-DD hh:mm</translation>
     </message>
     <message>
         <source>yyyy/mm/dd</source>
-        <translation>yyyy-mm-dd</translation>
+        <translation>YYYY-MM-DD</translation>
     </message>
     <message>
         <source>yy/mm/dd hh:nn:ss</source>
-        <translation>yy-mm-dd hh:nn:ss</translation>
+        <translation>YY-MM-DD hh:mm:ss</translation>
     </message>
     <message>
         <source>yy/mm/dd hh:nn</source>
-        <translation>yy-mm-dd hh:nn</translation>
+        <translation>YY-MM-DD hh:mm</translation>
     </message>
     <message>
         <source>yy/mm/dd</source>
-        <translation>yy-mm-dd</translation>
+        <translation>YY-MM-DD</translation>
     </message>
     <message>
         <source>hh:nn:ss</source>
-        <translation>hh:nn:ss</translation>
+        <translation>hh:mm:ss</translation>
     </message>
     <message>
         <source>hh:nn</source>
-        <translation>hh:nn</translation>
+        <translation>hh:mm</translation>
     </message>
     <message>
         <source>表示形式</source>
@@ -144,11 +144,11 @@ Texts follow the user&apos;s language ($LANGUAGE, $LANG); LANGUAGE=en picks Engl
     </message>
     <message>
         <source>移動(下)</source>
-        <translation>Moving (bottom)</translation>
+        <translation>Bottom, moving</translation>
     </message>
     <message>
         <source>中央(下)</source>
-        <translation>Centre (bottom)</translation>
+        <translation>Bottom centre</translation>
     </message>
     <message>
         <source>右下</source>
@@ -164,15 +164,15 @@ Texts follow the user&apos;s language ($LANGUAGE, $LANG); LANGUAGE=en picks Engl
     </message>
     <message>
         <source>名前を表示</source>
-        <translation>Show names</translation>
+        <translation>Show fish names</translation>
     </message>
     <message>
         <source>背景を表示</source>
-        <translation>Show a picture</translation>
+        <translation>Background picture</translation>
     </message>
     <message>
         <source>参照</source>
-        <translation>Browse</translation>
+        <translation>Browse...</translation>
     </message>
     <message>
         <source>一定時間経過後背景を消す</source>
@@ -184,39 +184,35 @@ Texts follow the user&apos;s language ($LANGUAGE, $LANG); LANGUAGE=en picks Engl
     </message>
     <message>
         <source>前景色</source>
-        <translation>Names</translation>
+        <translation>Text</translation>
     </message>
     <message>
         <source>背景色</source>
-        <translation>Water</translation>
+        <translation>Background</translation>
     </message>
     <message>
         <source>ｽｸﾘｰﾝｾｰﾊﾞｰの終了方法(&amp;Q)</source>
-        <translation>How the screen saver &amp;quits</translation>
+        <translation>Mouse: &amp;quit, or click and drag fish</translation>
     </message>
     <message>
         <source>通常のｽｸﾘｰﾝｾｰﾊﾞｰと同じ</source>
-        <translation>Like any other screen saver</translation>
+        <translation>Quit, like any screen saver</translation>
     </message>
     <message>
         <source>ﾏｳｽ操作を可能にする (1日1回)</source>
-        <translation>Allow the mouse (once a day)</translation>
+        <translation>Click fish (first run each day)</translation>
     </message>
     <message>
         <source>ﾏｳｽ操作を可能にする (毎回)</source>
-        <translation>Allow the mouse (every time)</translation>
-    </message>
-    <message>
-        <source>描画速度</source>
-        <translation>Drawing speed</translation>
+        <translation>Click fish (every run)</translation>
     </message>
     <message>
         <source>ウェイト</source>
-        <translation>Wait</translation>
+        <translation>Delay</translation>
     </message>
     <message>
         <source>▲標準</source>
-        <translation>▲Normal</translation>
+        <translation>▲ Default</translation>
     </message>
     <message>
         <source>移動幅</source>
@@ -233,6 +229,10 @@ Texts follow the user&apos;s language ($LANGUAGE, $LANG); LANGUAGE=en picks Engl
     <message>
         <source>ＢＧＭ</source>
         <translation>Music</translation>
+    </message>
+    <message>
+        <source>描画速度(&amp;P)</source>
+        <translation>Drawing s&amp;peed</translation>
     </message>
 </context>
 <context>
@@ -263,7 +263,7 @@ Texts follow the user&apos;s language ($LANGUAGE, $LANG); LANGUAGE=en picks Engl
     </message>
     <message>
         <source>ﾌﾒｲ</source>
-        <translation>Unknown</translation>
+        <translation>Unknown   </translation>
     </message>
     <message>
         <source>ﾒｽ</source>
@@ -293,20 +293,37 @@ Texts follow the user&apos;s language ($LANGUAGE, $LANG); LANGUAGE=en picks Engl
         <source>抱卵中</source>
         <translation>With eggs</translation>
     </message>
+    <message>
+        <source>ﾒｽ</source>
+        <comment>in a sentence</comment>
+        <translation>Female</translation>
+    </message>
+    <message>
+        <source>ｵｽ</source>
+        <comment>in a sentence</comment>
+        <translation>Male</translation>
+    </message>
 </context>
 <context>
     <name>FishInformation</name>
-    <message>
+    <message numerus="yes">
         <source>  名前:%1
   生後:%2日
   性別:%3
   状態:%4
 </source>
-        <translation>  Name: %1
+        <translation>
+            <numerusform>  Name: %1
+  Age: %2 day
+  Sex: %3
+  State: %4
+</numerusform>
+            <numerusform>  Name: %1
   Age: %2 days
   Sex: %3
   State: %4
-</translation>
+</numerusform>
+        </translation>
     </message>
     <message>
         <source>  水温:%1℃
@@ -314,10 +331,10 @@ Texts follow the user&apos;s language ($LANGUAGE, $LANG); LANGUAGE=en picks Engl
   前回水換日:%4
   状態:%5
 </source>
-        <translation>  Water temperature: %1℃
-  Water quality: %2 %3
+        <translation>  Water temperature: %1 °C
+  Water: %2 %3
   Last water change: %4
-  State: %5
+  Time of day: %5
 </translation>
     </message>
 </context>
@@ -333,75 +350,63 @@ Texts follow the user&apos;s language ($LANGUAGE, $LANG); LANGUAGE=en picks Engl
     </message>
     <message>
         <source>名前が入力されていません</source>
-        <translation>No name was entered</translation>
+        <translation>No name was entered.</translation>
     </message>
     <message>
         <source>名前を入力してください</source>
-        <translation>Please enter a name</translation>
+        <translation>Please enter a name.</translation>
     </message>
     <message>
         <source>文字数オーバーです</source>
-        <translation>The name is too long</translation>
+        <translation>The name is too long.</translation>
     </message>
     <message>
         <source>名前を短くしてください</source>
-        <translation>Please shorten the name</translation>
+        <translation>Use at most 10 letters, or 5 Japanese characters.</translation>
     </message>
     <message>
         <source>すでに同じ名前の魚がいます</source>
-        <translation>A fish of that name lives here already</translation>
+        <translation>Another fish already has this name.</translation>
     </message>
     <message>
         <source>名前を変更してください</source>
-        <translation>Please choose another name</translation>
+        <translation>Please choose another name.</translation>
     </message>
     <message>
         <source>使えない文字が含まれています</source>
-        <translation>The name holds a character that cannot be used</translation>
+        <translation>This name has a character the settings file cannot store.</translation>
     </message>
     <message>
         <source>水槽には魚が１匹も入っていません</source>
-        <translation>There is no fish in the tank</translation>
+        <translation>There are no fish in the tank.</translation>
     </message>
     <message>
         <source>最低１匹は水槽の中に入れておいて下さい</source>
-        <translation>Please keep at least one fish in the tank</translation>
+        <translation>Keep at least one fish in the tank.</translation>
     </message>
     <message>
         <source>機能制限</source>
-        <translation>Not allowed</translation>
+        <translation>Not possible</translation>
     </message>
     <message>
         <source>エラーメッセージ</source>
-        <translation>Error</translation>
+        <translation>Name not changed</translation>
     </message>
     <message>
         <source>水槽から出す</source>
-        <translation>Release</translation>
+        <translation>Release the fish</translation>
     </message>
     <message>
         <source>%1を水槽から出します
 一度出したら、もう水槽には戻せません
 出してよろしいですか？</source>
-        <translation>%1 leaves the tank.
-A released fish cannot come back.
+        <translation>%1 will be taken out of the tank.
+A released fish can never be put back.
 Release it?</translation>
     </message>
     <message>
-        <source>一覧</source>
-        <translation>List</translation>
-    </message>
-    <message>
-        <source>名前の変更</source>
-        <translation>Rename</translation>
-    </message>
-    <message>
-        <source>変更</source>
-        <translation>Change</translation>
-    </message>
-    <message>
         <source>全角５文字 半角10文字以内</source>
-        <translation>10 letters (5 wide ones)</translation>
+        <translation>Up to 10 letters (5 Japanese)</translation>
     </message>
     <message>
         <source>管理</source>
@@ -413,7 +418,7 @@ Release it?</translation>
     </message>
     <message>
         <source>家系図...</source>
-        <translation>Family...</translation>
+        <translation>Family tree...</translation>
     </message>
     <message>
         <source>親：</source>
@@ -435,6 +440,36 @@ Release it?</translation>
         <source>ペア：</source>
         <translation>Mate:</translation>
     </message>
+    <message>
+        <source>はい(&amp;Y)</source>
+        <comment>release the fish</comment>
+        <translation>&amp;Release</translation>
+    </message>
+    <message>
+        <source>いいえ(&amp;N)</source>
+        <comment>keep the fish</comment>
+        <translation>&amp;Keep</translation>
+    </message>
+    <message>
+        <source>「*」で始まる名前は自動で付けた名前です。名前を変えるまで水槽には表示されません。</source>
+        <translation>Names starting with * were given automatically. They are not shown in the tank until you rename the fish.</translation>
+    </message>
+    <message>
+        <source>一覧(&amp;L)</source>
+        <translation>&amp;Fish in the tank</translation>
+    </message>
+    <message>
+        <source>名前の変更(&amp;N)</source>
+        <translation>&amp;Name</translation>
+    </message>
+    <message>
+        <source>変更(&amp;C)</source>
+        <translation>Re&amp;name</translation>
+    </message>
+    <message>
+        <source>水槽から出す(&amp;O)</source>
+        <translation>&amp;Release...</translation>
+    </message>
 </context>
 <context>
     <name>FishShop</name>
@@ -444,7 +479,7 @@ Release it?</translation>
     </message>
     <message>
         <source>学名：</source>
-        <translation>Latin: </translation>
+        <translation>Scientific name: </translation>
     </message>
     <message>
         <source>原産：</source>
@@ -464,11 +499,11 @@ Release it?</translation>
     </message>
     <message>
         <source>生息域：</source>
-        <translation>Swims: </translation>
+        <translation>Swimming zone: </translation>
     </message>
     <message>
         <source>飼育：</source>
-        <translation>Keeping: </translation>
+        <translation>Care level: </translation>
     </message>
     <message>
         <source>繁殖：</source>
@@ -488,7 +523,7 @@ Release it?</translation>
     </message>
     <message>
         <source>24～28℃</source>
-        <translation>24-28℃</translation>
+        <translation>24–28 °C</translation>
     </message>
     <message>
         <source>弱酸性～中性</source>
@@ -564,7 +599,7 @@ Release it?</translation>
     </message>
     <message>
         <source>23～28℃</source>
-        <translation>23-28℃</translation>
+        <translation>23–28 °C</translation>
     </message>
     <message>
         <source>弱酸性</source>
@@ -580,7 +615,7 @@ Release it?</translation>
     </message>
     <message>
         <source>胸びれが大きく発達ている。水面付近に生息。</source>
-        <translation>Its breast fins are large. It lives near the surface.</translation>
+        <translation>Its pectoral fins are large. It lives near the surface.</translation>
     </message>
     <message>
         <source>ｺﾘﾄﾞﾗｽｱﾙｸｱｰﾄｽ</source>
@@ -596,7 +631,7 @@ Release it?</translation>
     </message>
     <message>
         <source>22～28℃</source>
-        <translation>22-28℃</translation>
+        <translation>22–28 °C</translation>
     </message>
     <message>
         <source>5㎝</source>
@@ -642,37 +677,43 @@ Release it?</translation>
         <source>幼魚</source>
         <translation>Young</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>あと%1匹</source>
-        <translation>%1 left</translation>
+        <translation>
+            <numerusform>Room for %n more</numerusform>
+            <numerusform>Room for %n more</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1匹</source>
-        <translation>%1 fish</translation>
-    </message>
-    <message>
-        <source>カタログ</source>
-        <translation>Catalogue</translation>
+        <translation>
+            <numerusform>%n fish</numerusform>
+            <numerusform>%n fish</numerusform>
+        </translation>
     </message>
     <message>
         <source>条件</source>
         <translation>Order</translation>
     </message>
     <message>
-        <source>飼う</source>
-        <translation>Buy</translation>
+        <source>カタログ(&amp;C)</source>
+        <translation>&amp;Catalogue</translation>
     </message>
     <message>
-        <source>性別</source>
-        <translation>Sex</translation>
+        <source>飼う(&amp;B)</source>
+        <translation>&amp;Buy</translation>
     </message>
     <message>
-        <source>成長度合い</source>
-        <translation>Age</translation>
+        <source>性別(&amp;S)</source>
+        <translation>&amp;Sex</translation>
     </message>
     <message>
-        <source>数</source>
-        <translation>Count</translation>
+        <source>成長度合い(&amp;A)</source>
+        <translation>&amp;Age</translation>
+    </message>
+    <message>
+        <source>数(&amp;N)</source>
+        <translation>&amp;Number</translation>
     </message>
 </context>
 <context>
@@ -688,6 +729,14 @@ Release it?</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>NameLists</name>
+    <message>
+        <source>漢字</source>
+        <extracomment>Not shown. Translate as &quot;Latin&quot; when the fish&apos;s automatic names are to be written in Latin letters for this language.</extracomment>
+        <translation>Latin</translation>
     </message>
 </context>
 <context>
@@ -726,11 +775,11 @@ Release it?</translation>
     </message>
     <message>
         <source>水温が高すぎます</source>
-        <translation>The water is too warm for it</translation>
+        <translation>The water is too warm for this fish</translation>
     </message>
     <message>
         <source>水温が低すぎます</source>
-        <translation>The water is too cold for it</translation>
+        <translation>The water is too cold for this fish</translation>
     </message>
 </context>
 <context>
@@ -753,11 +802,11 @@ Release it?</translation>
     </message>
     <message>
         <source>点灯</source>
-        <translation>On</translation>
+        <translation>Lights on</translation>
     </message>
     <message>
         <source>消灯</source>
-        <translation>Off</translation>
+        <translation>Lights off</translation>
     </message>
     <message>
         <source>水温設定(&amp;T)</source>
@@ -785,7 +834,7 @@ Release it?</translation>
     </message>
     <message>
         <source>換水を定期的におこなう</source>
-        <translation>Change it regularly</translation>
+        <translation>Change the water regularly</translation>
     </message>
     <message>
         <source>間隔</source>
@@ -813,7 +862,7 @@ Release it?</translation>
     </message>
     <message>
         <source>画面全体に泡を出す</source>
-        <translation>Bubbles all over</translation>
+        <translation>Bubbles all over the screen</translation>
     </message>
     <message>
         <source>泡の数</source>
@@ -825,14 +874,14 @@ Release it?</translation>
     </message>
     <message>
         <source>0%で一番上まで表示</source>
-        <translation>0%: up to the top</translation>
+        <translation>0% rises to the top</translation>
     </message>
 </context>
 <context>
     <name>Units</name>
     <message>
         <source>分</source>
-        <translation> min</translation>
+        <translation>%1 min</translation>
     </message>
     <message>
         <source>時</source>
@@ -840,11 +889,22 @@ Release it?</translation>
     </message>
     <message>
         <source>㍑</source>
-        <translation> L</translation>
+        <translation>%1 L</translation>
+    </message>
+    <message numerus="yes">
+        <source>日</source>
+        <translation>
+            <numerusform>%1 day</numerusform>
+            <numerusform>%1 days</numerusform>
+        </translation>
     </message>
     <message>
-        <source>日</source>
-        <translation> d</translation>
+        <source>ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>℃</source>
+        <translation>%1 °C</translation>
     </message>
 </context>
 <context>
@@ -956,7 +1016,7 @@ Release it?</translation>
     <name>frmFileSelect</name>
     <message>
         <source>画像ファイル(bmp,jpg,gif)</source>
-        <translation>Pictures (bmp,jpg,gif)</translation>
+        <translation>Pictures (bmp, jpg, gif)</translation>
     </message>
     <message>
         <source>AllFiles(*.*)</source>
@@ -980,7 +1040,7 @@ Release it?</translation>
     </message>
     <message>
         <source>ドライブ(&amp;V):</source>
-        <translation>Dri&amp;ves:</translation>
+        <translation>&amp;Volumes:</translation>
     </message>
     <message>
         <source>OK</source>
@@ -996,11 +1056,17 @@ Release it?</translation>
     </message>
     <message>
         <source>ドライブ名変更エラー</source>
-        <translation>Cannot change the drive</translation>
+        <translation>Cannot open folder</translation>
     </message>
     <message>
         <source>サウンドファイル(ogg,opus,flac,mp3,wav,m4a)</source>
-        <translation>Sounds (ogg,opus,flac,mp3,wav,m4a)</translation>
+        <translation>Sounds (ogg, opus, flac, mp3, wav, m4a)</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>folder error</comment>
+        <extracomment>%1 is why the folder %2 cannot be opened.</extracomment>
+        <translation>The folder %2 cannot be opened: %1.</translation>
     </message>
 </context>
 <context>
@@ -1011,7 +1077,7 @@ Release it?</translation>
     </message>
     <message>
         <source>動作環境</source>
-        <translation>Display</translation>
+        <translation>General</translation>
     </message>
     <message>
         <source>水槽管理</source>
@@ -1048,7 +1114,7 @@ Release it?</translation>
     <message>
         <source>設定ファイルに書き込めませんでした。
 %1</source>
-        <translation>Could not write the settings file.
+        <translation>The settings file could not be written.
 %1</translation>
     </message>
     <message>
@@ -1057,7 +1123,7 @@ Release it?</translation>
     </message>
     <message>
         <source>開店準備中</source>
-        <translation>The shop is not open yet</translation>
+        <translation>The shop is not open yet.</translation>
     </message>
     <message>
         <source>ABOUT...</source>
@@ -1076,7 +1142,7 @@ Release it?</translation>
     <message>
         <source>ファイル名に設定ファイルへ保存できない文字があります。
 %1</source>
-        <translation>The name has characters the settings file cannot keep.
+        <translation>The file name has characters the settings file cannot store.
 %1</translation>
     </message>
     <message>

@@ -12,6 +12,7 @@
 #include "state/AppState.h"
 #include "state/Fish.h"
 #include "state/FishCondition.h"
+#include "state/SettingsKeys.h"
 #include "state/WaterCare.h"
 
 #include <QCoreApplication>
@@ -98,11 +99,15 @@ QString fishInformation(const AppState &state, const Clock &clock, int position)
 {
     const QString name = withoutTrailingSpaces(field(state, clock, position, u"name", false));
     const QString age = hashFormat(decimalPrefix(field(state, clock, position, u"age", true)));
-    const QString sex = field(state, clock, position, u"sex", true);
+    const QString sexCode = field(state, clock, position, u"sex", false);
+    const QString sex = sexWord(sexCode.isEmpty() ? QChar() : sexCode.front());
     const QString condition = fishConditionText(fishCondition(state, clock, position, false));
-    QString text = QCoreApplication::translate("FishInformation",
-                                               "  名前:%1\n  生後:%2日\n  性別:%3\n  状態:%4\n")
-                       .arg(name, age, sex, condition);
+    // The age's number chooses the plural where the language has one.
+    const int days = qAbs(nearestInt(decimalPrefix(age)));
+    QString text =
+        QCoreApplication::translate("FishInformation",
+                                    "  名前:%1\n  生後:%2日\n  性別:%3\n  状態:%4\n", nullptr, days)
+            .arg(name, age, sex, condition);
     const QString warning = temperatureWarning(state.fish.at(position).speciesIndex(),
                                                waterTemperature(state.settings.wtemp));
     if (!warning.isEmpty())
@@ -118,7 +123,7 @@ QString tankInformation(const AppState &state, const Clock &clock)
     return QCoreApplication::translate("FishInformation",
                                        "  水温:%1℃\n  水質:%2 %3\n  前回水換日:%4\n  状態:%5\n")
         .arg(s.wtemp, waterClarityWord(waterHaze(s, today)), waterDayText(waterAgeDays(s, today)),
-             s.wchangedate, lightPhaseWord(lightAt(s, now.time()).phase));
+             shownDate(s.wchangedate), lightPhaseWord(lightAt(s, now.time()).phase));
 }
 
 MouseOutcome mouseDown(MouseContext &mouse, bool leftButton, double x, double y)

@@ -168,6 +168,23 @@ QString releaseQuestion(const QString &trimmedName)
         .arg(trimmedName);
 }
 
+QString releaseAnswer()
+{
+    return QCoreApplication::translate("FishRegister", "はい(&Y)", "release the fish");
+}
+
+QString keepAnswer()
+{
+    return QCoreApplication::translate("FishRegister", "いいえ(&N)", "keep the fish");
+}
+
+QString automaticNamesNote()
+{
+    return QCoreApplication::translate(
+        "FishRegister",
+        "「*」で始まる名前は自動で付けた名前です。名前を変えるまで水槽には表示されません。");
+}
+
 bool canRelease(const AppState &state)
 {
     return state.workingFish.count > 1;

@@ -63,8 +63,14 @@ QString lastFishMessage();  // "最低１匹は水槽の中に入れておいて
 QString refusalTitle();     // "機能制限"
 QString nameErrorTitle();   // "エラーメッセージ"
 QString releaseTitle();     // "水槽から出す"
-// The question asked before the fish called `trimmedName` leaves the tank.
+// The question asked before the fish called `trimmedName` leaves the tank,
+// and its two answers: release, keep.
 QString releaseQuestion(const QString &trimmedName);
+QString releaseAnswer();
+QString keepAnswer();
+// Says that names starting with "*" were given automatically and are not
+// drawn in the tank; shown where automatic names are in Latin letters.
+QString automaticNamesNote();
 
 // Whether the working fish `selected` may leave: never the last one.
 bool canRelease(const AppState &state);

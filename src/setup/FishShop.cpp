@@ -131,15 +131,26 @@ QString twoDigits(int value)
     return value < 0 ? QLatin1Char('-') + digits : digits;
 }
 
+namespace {
+
+// A count in a sentence: the Japanese form writes it in two digits (%1); a
+// translation may write it plainly (%n) in its plural form for the count.
+QString countInText(const char *source, int count)
+{
+    const QString form = QCoreApplication::translate("FishShop", source, nullptr, count);
+    return form.contains(QLatin1String("%1")) ? form.arg(twoDigits(count)) : form;
+}
+
+} // namespace
+
 QString remainingText(int fishCount)
 {
-    return QCoreApplication::translate("FishShop", "あと%1匹")
-        .arg(twoDigits(remainingRoom(fishCount)));
+    return countInText(QT_TRANSLATE_N_NOOP("FishShop", "あと%1匹"), remainingRoom(fishCount));
 }
 
 QString countText(int count)
 {
-    return QCoreApplication::translate("FishShop", "%1匹").arg(twoDigits(count));
+    return countInText(QT_TRANSLATE_N_NOOP("FishShop", "%1匹"), count);
 }
 
 } // namespace fw

@@ -26,8 +26,13 @@ struct ScrollSpec
     QStringView labelName() const { return QStringView(label); }
 };
 
-// A value label's unit ("時", "分") in the user's language; null gives none.
-QString unitText(const char16_t *unit);
+// A value label's unit ("時", "分") in the user's language, in its form for
+// `count` where the language has plurals; null gives none.
+QString unitText(const char16_t *unit, int count = -1);
+// A value label's text: `number` as written (zero-padded, as the Japanese
+// labels have it) and its unit; a translation whose unit holds "%1" places
+// the plain count there instead ("%1 days").
+QString valueWithUnit(const QString &number, int count, const char16_t *unit);
 
 std::span<const ScrollSpec> scrollSpecs();
 // The scroll bar of that control name, or null.

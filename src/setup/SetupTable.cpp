@@ -81,7 +81,9 @@ LoadStep valueStep(const SettingsRecord &record, const SetupRow &row)
     switch (row.load) {
     case LoadAs::Text:
         step.kind = LoadStep::Kind::Caption;
-        step.text = storedText(record, row);
+        // The water change's date is shown as the language writes dates.
+        step.text = row.commit == CommitAs::WaterDate ? shownDate(storedText(record, row))
+                                                      : storedText(record, row);
         break;
     case LoadAs::Colour:
         step.kind = LoadStep::Kind::Colour;
@@ -99,7 +101,8 @@ LoadStep labelStep(const SettingsRecord &record, const SetupRow &row)
     LoadStep step;
     step.control = QString::fromUtf16(row.label);
     step.kind = LoadStep::Kind::Caption;
-    step.text = storedText(record, row) + unitText(row.unit);
+    const QString stored = storedText(record, row);
+    step.text = valueWithUnit(stored, nearestInt(decimalPrefix(stored)), row.unit);
     return step;
 }
 

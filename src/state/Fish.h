@@ -35,6 +35,8 @@ int fishLeader(const AppState &state, int position);
 // ("ﾌﾒｲ" for an unknown one), "ﾒｽ" or "ｵｽ" for a sex code.
 QString speciesDisplayText(QChar code);
 QString sexDisplayText(QChar code);
+// The same sex written out in a sentence, where the register abbreviates.
+QString sexWord(QChar code);
 
 // Age in whole days of a fish born on `birthDay` (a day number).
 int ageInDays(const Clock &clock, int birthDay);

@@ -3,6 +3,9 @@
 #include "platform/Clock.h"
 #include "platform/Conversions.h"
 
+#include <QCoreApplication>
+#include <QDate>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -214,6 +217,18 @@ bool assignSetting(SettingsRecord &record, QStringView name, QStringView value)
 QString dateText(const Clock &clock)
 {
     return clock.now().date().toString(QStringLiteral("yyyy/MM/dd"));
+}
+
+QString shownDate(const QString &stored)
+{
+    const QDate date = QDate::fromString(stored, QStringLiteral("yyyy/MM/dd"));
+    if (!date.isValid())
+        return stored;
+    QString form = QCoreApplication::translate("ClockFormat", "yyyy/mm/dd");
+    form.replace(QStringLiteral("yyyy"), QString::number(date.year()).rightJustified(4, u'0'));
+    form.replace(QStringLiteral("mm"), QString::number(date.month()).rightJustified(2, u'0'));
+    form.replace(QStringLiteral("dd"), QString::number(date.day()).rightJustified(2, u'0'));
+    return form;
 }
 
 QString timeText(const Clock &clock)

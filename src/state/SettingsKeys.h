@@ -89,5 +89,8 @@ QString formatSettingNumber(double value);
 // "YYYY/MM/DD" and "HH:MM:SS" of the clock's present moment.
 QString dateText(const Clock &clock);
 QString timeText(const Clock &clock);
+// A stored "YYYY/MM/DD" date as the user's language writes dates (the form of
+// its clock); any other text as it stands.
+QString shownDate(const QString &stored);
 
 } // namespace fw

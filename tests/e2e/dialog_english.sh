@@ -3,7 +3,8 @@
 # from the same settings file, the same clicks (buy a fish, rename one, check
 # the second feeding) under an English and under the C locale leave the same
 # file, apart from what is drawn at random for the bought fish and the save's
-# time. The bought fish's name comes from the Japanese name pool either way.
+# time. The bought fish's name comes from the name pool, written in Latin
+# letters under English.
 # Usage: dialog_english.sh <finwicks binary>
 DIALOG_DISPLAY=118
 source "$(dirname "$0")/dialog_lib.sh"
@@ -63,9 +64,14 @@ for run in english japanese; do
     names=$(iconv -f CP932 -t UTF-8 "$work/$run.ini" | tr -d '\r' | grep -E '^f[0-9]{2}=' |
         cut -d= -f2- | cut -c2-11)
     [[ $(grep -c '^Nemo      $' <<<"$names") -eq 1 ]] || fail "the $run dialog did not rename"
-    # Generated names are "*" and a Japanese given name of the pool.
+    # Generated names are "*" and a given name of the pool: in kanji for the
+    # Japanese dialog, in Latin letters for the English one.
     new=$(tail -n 1 <<<"$names")
-    [[ $new == \** && $new == *[^\ -~]* ]] || fail "the $run fish is named \"$new\", not from the pool"
+    if [[ $run == english ]]; then
+        [[ $new =~ ^\*[A-Za-z]+\ *$ ]] || fail "the English fish is named \"$new\", not in Latin letters"
+    else
+        [[ $new == \** && $new == *[^\ -~]* ]] || fail "the Japanese fish is named \"$new\", not from the pool"
+    fi
 done
 [[ $(iconv -f CP932 -t UTF-8 "$work/english.ini" | sed -n 's/^food2=//p' | tr -d '\r') == 1 ]] ||
     fail "the English dialog did not store the second feeding"

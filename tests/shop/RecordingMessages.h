@@ -13,7 +13,8 @@ class RecordingMessages final : public FishShopMessages
 {
 public:
     bool answer = true;
-    QStringList shown; // "kind|title|text"
+    QStringList shown;   // "kind|title|text"
+    QStringList answers; // a question's buttons: "yes|no"
 
     void information(QWidget *, const QString &title, const QString &text) override
     {
@@ -23,9 +24,11 @@ public:
     {
         shown << QStringLiteral("warning|%1|%2").arg(title, text);
     }
-    bool askYesNo(QWidget *, const QString &title, const QString &text) override
+    bool askYesNo(QWidget *, const QString &title, const QString &text, const QString &yesText,
+                  const QString &noText) override
     {
         shown << QStringLiteral("question|%1|%2").arg(title, text);
+        answers << QStringLiteral("%1|%2").arg(yesText, noText);
         return answer;
     }
 };

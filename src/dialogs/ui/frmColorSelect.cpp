@@ -2,6 +2,7 @@
 
 #include "dialogs/ColourMixing.h"
 #include "dialogs/ui/ColourBox.h"
+#include "dialogs/ui/FocusScrollBar.h"
 #include "dialogs/ui/FormSupport.h"
 #include "platform/Fonts.h"
 #include "platform/ui/OpenWindows.h"
@@ -63,7 +64,7 @@ void frmColorSelect::buildControls()
 
     const auto slider = [this](const QString &text, const QString &name, int y, QLabel *&label) {
         caption(this, text, {290, y, 24, 18});
-        auto *bar = new QScrollBar(Qt::Horizontal, this);
+        auto *bar = new FocusScrollBar(this);
         bar->setObjectName(name);
         bar->setRange(0, 255);
         bar->setSingleStep(1);

@@ -153,8 +153,12 @@ bool frmFileSelect::openDirectory(const QString &directory)
     const DirectoryAccess access = checkDirectory(directory);
     if (!access.ok) {
         m_dir->highlight(currentDirectory());
+        //: %1 is why the folder %2 cannot be opened.
+        const QString form = QCoreApplication::translate("frmFileSelect", "%1", "folder error");
+        const QString folder = QDir::toNativeSeparators(directory);
         showWarning(this, QCoreApplication::translate("frmFileSelect", "ドライブ名変更エラー"),
-                    access.error);
+                    form.contains(QLatin1String("%2")) ? form.arg(access.error, folder)
+                                                       : form.arg(access.error));
         return false;
     }
     m_dir->setPath(directory);

@@ -47,7 +47,8 @@ QMessageBox::Icon toQtIcon(MessageIcon icon)
 } // namespace
 
 MessageResult showMessage(QWidget *parent, const QString &title, const QString &text,
-                          MessageIcon icon, MessageButtons buttons)
+                          MessageIcon icon, MessageButtons buttons, const QString &yesText,
+                          const QString &noText)
 {
     CentredMessageBox box(toQtIcon(icon), title, text, QMessageBox::NoButton, parent,
                           Qt::Dialog | Qt::WindowStaysOnTopHint);
@@ -55,10 +56,12 @@ MessageResult showMessage(QWidget *parent, const QString &title, const QString &
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
     if (buttons == MessageButtons::YesNo) {
-        QPushButton *yes = box.addButton(QCoreApplication::translate("MessageBox", "はい(&Y)"),
-                                         QMessageBox::YesRole);
-        QPushButton *no = box.addButton(QCoreApplication::translate("MessageBox", "いいえ(&N)"),
-                                        QMessageBox::NoRole);
+        QPushButton *yes = box.addButton(
+            yesText.isEmpty() ? QCoreApplication::translate("MessageBox", "はい(&Y)") : yesText,
+            QMessageBox::YesRole);
+        QPushButton *no = box.addButton(
+            noText.isEmpty() ? QCoreApplication::translate("MessageBox", "いいえ(&N)") : noText,
+            QMessageBox::NoRole);
         box.setDefaultButton(yes);
         box.setEscapeButton(no);
         box.exec();
@@ -82,10 +85,11 @@ void showWarning(QWidget *parent, const QString &title, const QString &text)
     showMessage(parent, title, text, MessageIcon::Warning, MessageButtons::Ok);
 }
 
-bool askYesNo(QWidget *parent, const QString &title, const QString &text)
+bool askYesNo(QWidget *parent, const QString &title, const QString &text, const QString &yesText,
+              const QString &noText)
 {
-    return showMessage(parent, title, text, MessageIcon::Question, MessageButtons::YesNo) ==
-           MessageResult::Yes;
+    return showMessage(parent, title, text, MessageIcon::Question, MessageButtons::YesNo, yesText,
+                       noText) == MessageResult::Yes;
 }
 
 } // namespace fw

@@ -185,8 +185,9 @@ QGroupBox *EnvironmentTab::buildEndPattern()
 
 QGroupBox *EnvironmentTab::buildFishMove()
 {
-    QGroupBox *box = settingFrame(QStringLiteral("Frame_fishmove"),
-                                  QCoreApplication::translate("EnvironmentTab", "描画速度"), this);
+    QGroupBox *box =
+        settingFrame(QStringLiteral("Frame_fishmove"),
+                     QCoreApplication::translate("EnvironmentTab", "描画速度(&P)"), this);
     auto *grid = new QGridLayout(box);
     grid->setVerticalSpacing(0);
     addScrollRow(grid, 0,

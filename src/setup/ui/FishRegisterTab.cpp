@@ -3,6 +3,7 @@
 #include "platform/Fonts.h"
 #include "setup/FishRegister.h"
 #include "setup/ui/FishShopMessages.h"
+#include "state/NameLists.h"
 
 #include <QCoreApplication>
 #include <QGridLayout>
@@ -42,7 +43,7 @@ FishRegisterTab::FishRegisterTab(AppState &state, Random &, const Clock &clock, 
 
 QGroupBox *FishRegisterTab::buildList()
 {
-    auto *frame = new QGroupBox(QCoreApplication::translate("FishRegister", "一覧"), this);
+    auto *frame = new QGroupBox(QCoreApplication::translate("FishRegister", "一覧(&L)"), this);
     frame->setObjectName(QStringLiteral("Frame_list"));
     const QFont cells = fixedPitchFont();
 
@@ -66,17 +67,26 @@ QGroupBox *FishRegisterTab::buildList()
     layout->setSpacing(2);
     layout->addWidget(m_header);
     layout->addWidget(m_list, 1);
+    // Where automatic names are in Latin letters, the reader is told once why
+    // they are not drawn in the tank.
+    if (namesInLatinLetters()) {
+        auto *note = new QLabel(automaticNamesNote(), frame);
+        note->setObjectName(QStringLiteral("Label_automaticnames"));
+        note->setWordWrap(true);
+        layout->addWidget(note);
+    }
     return frame;
 }
 
 QGroupBox *FishRegisterTab::buildNameChange()
 {
-    auto *frame = new QGroupBox(QCoreApplication::translate("FishRegister", "名前の変更"), this);
+    auto *frame =
+        new QGroupBox(QCoreApplication::translate("FishRegister", "名前の変更(&N)"), this);
     frame->setObjectName(QStringLiteral("Frame_namechange"));
 
     m_newName = new QLineEdit(frame);
     m_newName->setObjectName(QStringLiteral("Text_aftername"));
-    auto *change = new QPushButton(QCoreApplication::translate("FishRegister", "変更"), frame);
+    auto *change = new QPushButton(QCoreApplication::translate("FishRegister", "変更(&C)"), frame);
     change->setObjectName(QStringLiteral("cb_namechange_ok"));
     connect(change, &QPushButton::clicked, this, [this] { cb_namechange_ok_Click(); });
     m_newName->installEventFilter(this);
@@ -102,7 +112,7 @@ QGroupBox *FishRegisterTab::buildDetail()
     frame->setObjectName(QStringLiteral("Frame_detail"));
 
     auto *release =
-        new QPushButton(QCoreApplication::translate("FishRegister", "水槽から出す"), frame);
+        new QPushButton(QCoreApplication::translate("FishRegister", "水槽から出す(&O)"), frame);
     release->setObjectName(QStringLiteral("Command_out"));
     connect(release, &QPushButton::clicked, this, [this] { Command_out_Click(); });
     // Treatment and the family tree are not offered in this version.
@@ -199,7 +209,8 @@ void FishRegisterTab::Command_out_Click()
         return;
     }
     const QString name = registerName(m_state, m_clock, m_selectedFish);
-    if (!m_messages->askYesNo(this, releaseTitle(), releaseQuestion(name)))
+    if (!m_messages->askYesNo(this, releaseTitle(), releaseQuestion(name), releaseAnswer(),
+                              keepAnswer()))
         return;
     if (releaseFish(m_state, m_selectedFish))
         open();

@@ -14,9 +14,10 @@ void FishShopMessageBoxes::warning(QWidget *parent, const QString &title, const 
     showWarning(parent, title, text);
 }
 
-bool FishShopMessageBoxes::askYesNo(QWidget *parent, const QString &title, const QString &text)
+bool FishShopMessageBoxes::askYesNo(QWidget *parent, const QString &title, const QString &text,
+                                    const QString &yesText, const QString &noText)
 {
-    return fw::askYesNo(parent, title, text);
+    return fw::askYesNo(parent, title, text, yesText, noText);
 }
 
 FishShopMessageBoxes &FishShopMessageBoxes::standard()

@@ -1,5 +1,6 @@
 #include "setup/ui/FishShopTab.h"
 
+#include "dialogs/ui/FocusScrollBar.h"
 #include "platform/Fonts.h"
 #include "setup/FishShop.h"
 #include "setup/ui/FishShopMessages.h"
@@ -48,7 +49,7 @@ FishShopTab::FishShopTab(AppState &state, Random &random, const Clock &clock, Sc
 
 QGroupBox *FishShopTab::buildCatalog()
 {
-    auto *frame = new QGroupBox(QCoreApplication::translate("FishShop", "カタログ"), this);
+    auto *frame = new QGroupBox(QCoreApplication::translate("FishShop", "カタログ(&C)"), this);
     frame->setObjectName(QStringLiteral("Frame_catalog"));
 
     m_species = new QComboBox(frame);
@@ -101,13 +102,12 @@ QGroupBox *FishShopTab::buildCondition()
     m_age = new QComboBox(frame);
     m_age->setObjectName(QStringLiteral("Combo_age"));
 
-    m_count = new QScrollBar(Qt::Horizontal, frame);
+    m_count = new FocusScrollBar(frame);
     m_count->setObjectName(QStringLiteral("HScroll_fishcount"));
     m_count->setRange(0, 0);
     m_count->setSingleStep(1);
     m_count->setPageStep(10);
     m_count->setMinimumWidth(140);
-    m_count->setFocusPolicy(Qt::StrongFocus); // arrow keys count too
     connect(m_count, &QScrollBar::valueChanged, this, [this] { HScroll_fishcount_Change(); });
 
     m_countLabel = new QLabel(countText(0), frame);
@@ -115,20 +115,26 @@ QGroupBox *FishShopTab::buildCondition()
     m_valueLabel = new QLabel(frame);
     m_valueLabel->setObjectName(QStringLiteral("Label_fishvalue"));
 
-    m_buy = new QPushButton(QCoreApplication::translate("FishShop", "飼う"), frame);
+    m_buy = new QPushButton(QCoreApplication::translate("FishShop", "飼う(&B)"), frame);
     m_buy->setObjectName(QStringLiteral("Command_in"));
     connect(m_buy, &QPushButton::clicked, this, [this] { Command_in_Click(); });
 
+    // Each choice's caption carries its accelerator.
+    const auto caption = [frame](const QString &text, QWidget *control) {
+        auto *label = new QLabel(text, frame);
+        label->setBuddy(control);
+        return label;
+    };
     auto *choices = new QHBoxLayout;
-    choices->addWidget(new QLabel(QCoreApplication::translate("FishShop", "性別"), frame));
+    choices->addWidget(caption(QCoreApplication::translate("FishShop", "性別(&S)"), m_sex));
     choices->addWidget(m_sex);
     choices->addSpacing(16);
-    choices->addWidget(new QLabel(QCoreApplication::translate("FishShop", "成長度合い"), frame));
+    choices->addWidget(caption(QCoreApplication::translate("FishShop", "成長度合い(&A)"), m_age));
     choices->addWidget(m_age);
     choices->addStretch(1);
 
     auto *counter = new QHBoxLayout;
-    counter->addWidget(new QLabel(QCoreApplication::translate("FishShop", "数"), frame));
+    counter->addWidget(caption(QCoreApplication::translate("FishShop", "数(&N)"), m_count));
     counter->addWidget(m_count, 1);
     counter->addWidget(m_countLabel);
     counter->addSpacing(12);

@@ -1,5 +1,6 @@
 #include "setup/ui/ScrollRow.h"
 
+#include "dialogs/ui/FocusScrollBar.h"
 #include "setup/ScrollBars.h"
 
 #include <QGridLayout>
@@ -20,7 +21,7 @@ ScrollRow addScrollRow(QGridLayout *grid, int row, QWidget *lead, QStringView co
     Q_ASSERT(spec);
     QWidget *parent = grid->parentWidget();
 
-    auto *bar = new QScrollBar(Qt::Horizontal, parent);
+    auto *bar = new FocusScrollBar(parent);
     bar->setObjectName(spec->controlName().toString());
     bar->setRange(spec->minimum(), spec->maximum());
     bar->setSingleStep(spec->smallStep);

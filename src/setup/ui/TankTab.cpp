@@ -1,5 +1,6 @@
 #include "setup/ui/TankTab.h"
 
+#include "dialogs/ui/FocusScrollBar.h"
 #include "setup/ui/ScrollRow.h"
 #include "setup/ui/TabControls.h"
 #include "state/SettingsKeys.h"
@@ -114,7 +115,7 @@ QGroupBox *TankTab::buildWaterQuality()
     QGroupBox *box = settingFrame(QStringLiteral("Frame_waterquality"),
                                   QCoreApplication::translate("TankTab", "pH調整(&H)"), this);
     QGridLayout *grid = frameGrid(box);
-    auto *bar = new QScrollBar(Qt::Horizontal, box);
+    auto *bar = new FocusScrollBar(box);
     bar->setObjectName(QStringLiteral("HScroll_ph"));
     bar->setRange(0, 140);
     bar->setValue(70);
@@ -223,7 +224,7 @@ void TankTab::Check_wautochange_Click()
 
 void TankTab::cb_waterchange_Click()
 {
-    m_changeDate->setText(dateText(m_clock));
+    m_changeDate->setText(shownDate(dateText(m_clock)));
     m_waterChanged = true;
 }
 

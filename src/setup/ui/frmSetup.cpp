@@ -3,6 +3,7 @@
 #include "dialogs/ui/AboutBox.h"
 #include "dialogs/ui/ColourBox.h"
 #include "dialogs/ui/FormSupport.h"
+#include "dialogs/ui/LayoutTabOrder.h"
 #include "platform/Fonts.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/OpenWindows.h"
@@ -212,6 +213,7 @@ void frmSetup::buildPages(ScreenSize screen)
     for (QWidget *page : m_pages) {
         page->setGeometry(pane);
         page->hide();
+        followLayoutInTabOrder(page);
     }
 }
 
