@@ -406,7 +406,7 @@ Release it?</translation>
     </message>
     <message>
         <source>全角５文字 半角10文字以内</source>
-        <translation>Up to 10 letters (5 Japanese)</translation>
+        <translation>Up to 10 letters (5&#xa0;Japanese)</translation>
     </message>
     <message>
         <source>管理</source>
