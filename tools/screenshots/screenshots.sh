@@ -3,9 +3,13 @@
 # (the starter fish grown up, with names and the clock) at fixed hours of
 # the day (faketime) in a 1024x768 Xvfb without a window manager.
 #
+# The pictures are quantised to 255 colours, which keeps each of them far
+# under the 300 kB a picture in the repository may take; a larger one fails.
+#
 # usage: tools/screenshots/screenshots.sh [--build DIR] [--out DIR] [--all]
 #   --all also makes the pictures for looking at that the documents do not
-#   show: dusk, murky water and the same over a background picture.
+#   show: dusk, and the tank over a background picture by day, at dusk and
+#   at night.
 set -euo pipefail
 
 build=build
@@ -42,7 +46,10 @@ shoot() {
     wait "$pid" || { echo "finwicks failed at $2:" >&2; tail -40 "$E2E_WORK/app.log" >&2; }
     # Fewer colours keep the files small; the tank's own pictures have few.
     convert "$E2E_WORK/shot.png" -colors 255 PNG8:"$out/$1.png"
-    echo "$out/$1.png"
+    local size
+    size=$(stat -c %s "$out/$1.png")
+    ((size <= 300 * 1024)) || { echo "$out/$1.png takes $size bytes, over 300 kB" >&2; exit 1; }
+    echo "$out/$1.png ($((size / 1024)) kB)"
 }
 
 set_key() { sed -i "s|^$1=.*\r\$|$1=$2\r|" "$ini"; }
@@ -74,12 +81,13 @@ shoot tank-night 23:30:00
 # before, so no feeding was missed).
 set_key time 11:59:00
 shoot tank-feeding 11:59:55 20
+# Water last changed a month and a half ago, and not changed by itself.
+set_key wchangedate "$(date -d '-45 days' +%Y/%m/%d)"
+set_key wautochange 0
+shoot tank-murky 12:00:00
+set_key wchangedate "$(date +%Y/%m/%d)"
 if $all; then
     shoot tank-dusk 21:15:00
-    set_key wchangedate "$(date -d '-45 days' +%Y/%m/%d)"
-    set_key wautochange 0
-    shoot tank-murky 12:00:00
-    set_key wchangedate "$(date +%Y/%m/%d)"
     convert -size 1024x768 gradient:'#2f7fa8-#0b2233' \
         \( -size 1024x200 gradient:'#3c6b2a-#1d3314' \) -gravity south -composite \
         "$E2E_WORK/picture.bmp"
