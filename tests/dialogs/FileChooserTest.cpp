@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -200,26 +201,44 @@ TEST_F(FileChooser, CancelClearsTheNameAndLeavesTheCallersPath)
 
 TEST_F(FileChooser, AFolderThatCannotBeOpenedIsRefusedWithAWarning)
 {
-    frmFileSelect chooser(state);
-    chooser.show();
-    QListWidget *folders = control<QListWidget>(chooser, "dirDir");
-    folders->setCurrentItem(folders->findItems("deep", Qt::MatchEndsWith).first());
-    ASSERT_TRUE(QDir(pics).rmdir("deep"));
+    // In Japanese the reason alone, as it always was; in English the folder
+    // is named.
+    QTranslator english;
+    ASSERT_TRUE(english.load(QStringLiteral("finwicks_en"),
+                             QStringLiteral(FINWICKS_TRANSLATIONS_DIR)));
+    for (const bool inEnglish : {false, true}) {
+        ASSERT_TRUE(QDir(pics).mkpath(QStringLiteral("deep")));
+        if (inEnglish)
+            QCoreApplication::installTranslator(&english);
+        frmFileSelect chooser(state);
+        chooser.show();
+        QListWidget *folders = control<QListWidget>(chooser, "dirDir");
+        folders->setCurrentItem(folders->findItems("deep", Qt::MatchEndsWith).first());
+        ASSERT_TRUE(QDir(pics).rmdir("deep"));
 
-    QString title;
-    QString text;
-    QTimer::singleShot(0, [&] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        title = box->windowTitle();
-        text = box->text();
-        box->accept();
-    });
-    chooser.cmdOk_Click();
-    EXPECT_EQ(title, QStringLiteral("ドライブ名変更エラー"));
-    EXPECT_FALSE(text.isEmpty());
-    EXPECT_EQ(chooser.currentDirectory(), pics);
-    EXPECT_TRUE(chooser.isVisible());
+        QString title;
+        QString text;
+        QTimer::singleShot(0, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            title = box->windowTitle();
+            text = box->text();
+            box->accept();
+        });
+        chooser.cmdOk_Click();
+        QCoreApplication::removeTranslator(&english);
+        const QString reason = checkDirectory(pics + QStringLiteral("/deep")).error;
+        if (inEnglish) {
+            EXPECT_EQ(title, QStringLiteral("Cannot open folder"));
+            EXPECT_EQ(text, QStringLiteral("The folder %1 cannot be opened: %2.")
+                                .arg(pics + QStringLiteral("/deep"), reason));
+        } else {
+            EXPECT_EQ(title, QStringLiteral("ドライブ名変更エラー"));
+            EXPECT_EQ(text, reason);
+        }
+        EXPECT_EQ(chooser.currentDirectory(), pics);
+        EXPECT_TRUE(chooser.isVisible());
+    }
 }
 
 TEST_F(FileChooser, APathWithoutAFolderStartsInTheHomeFolder)
