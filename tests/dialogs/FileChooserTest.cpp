@@ -204,8 +204,8 @@ TEST_F(FileChooser, AFolderThatCannotBeOpenedIsRefusedWithAWarning)
     // In Japanese the reason alone, as it always was; in English the folder
     // is named.
     QTranslator english;
-    ASSERT_TRUE(english.load(QStringLiteral("finwicks_en"),
-                             QStringLiteral(FINWICKS_TRANSLATIONS_DIR)));
+    ASSERT_TRUE(
+        english.load(QStringLiteral("finwicks_en"), QStringLiteral(FINWICKS_TRANSLATIONS_DIR)));
     for (const bool inEnglish : {false, true}) {
         ASSERT_TRUE(QDir(pics).mkpath(QStringLiteral("deep")));
         if (inEnglish)

@@ -1,3 +1,4 @@
+#include "dialogs/ColourMixing.h"
 #include "dialogs/ui/frmColorSelect.h"
 #include "setup/ui/frmSetup.h"
 
@@ -149,15 +150,29 @@ TEST_F(KeyboardReach, EachAcceleratorReachesItsControl)
     EXPECT_EQ(focusAfter(dialog.get(), Qt::Key_C, Qt::AltModifier), u"Combo_species");
 }
 
-TEST_F(KeyboardReach, TheColourChoosersBarsTakeTheFocusToo)
+TEST_F(KeyboardReach, TheColourChooserIsReachedByKeyboardToo)
 {
     frmColorSelect chooser(state);
     chooser.show();
     QApplication::setActiveWindow(&chooser);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&chooser));
+    const auto box = [&chooser](int n) {
+        return chooser.findChild<QWidget *>(QStringLiteral("Picture%1").arg(n));
+    };
+    // The basic colours are one stop, then the three bars, OK and Cancel.
+    EXPECT_EQ(tabOrder(&chooser, &chooser, box(1)),
+              (QStringList{"Picture1", "HScrollR", "HScrollG", "HScrollB", "cb_Ok", "cb_Cansel"}));
+    // The arrows walk the grid and choose as they go; the grid's edge stops them.
+    box(1)->setFocus(Qt::TabFocusReason);
+    for (Qt::Key key : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Down, Qt::Key_Left, Qt::Key_Left})
+        QTest::keyClick(chooser.focusWidget(), key); // 2, 10, 18, 17, and 17 at the edge
+    EXPECT_EQ(chooser.focusWidget(), box(17));
+    EXPECT_EQ(chooser.selectedColour(), standardColour(17));
+    // Shift+Tab from the red bar comes back to the box last chosen.
     auto *red = chooser.findChild<QScrollBar *>(QStringLiteral("HScrollR"));
-    const QStringList order = tabOrder(&chooser, &chooser, red);
-    EXPECT_EQ(order.mid(0, 3), (QStringList{"HScrollR", "HScrollG", "HScrollB"}));
+    red->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(red, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(chooser.focusWidget(), box(17));
     const int before = red->value();
     red->setFocus();
     QTest::keyClick(red, before < 255 ? Qt::Key_Right : Qt::Key_Left);

@@ -29,6 +29,13 @@ void ColourBox::paintEvent(QPaintEvent *event)
         painter.fillRect(contentsRect(), toQColor(m_colour));
     }
     QFrame::paintEvent(event);
+    if (hasFocus()) {
+        // A ring inside the box that stands out from its colour, light or dark.
+        QPainter painter(this);
+        const QColor fill = toQColor(m_colour);
+        painter.setPen(QPen(fill.lightness() > 128 ? Qt::black : Qt::white, 1, Qt::DotLine));
+        painter.drawRect(contentsRect().adjusted(2, 2, -3, -3));
+    }
 }
 
 void ColourBox::mouseReleaseEvent(QMouseEvent *event)

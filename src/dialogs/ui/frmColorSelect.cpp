@@ -9,9 +9,12 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+
+#include <algorithm>
 
 namespace fw {
 
@@ -54,8 +57,11 @@ void frmColorSelect::buildControls()
         colourBox->setGeometry(pixels(standardColourTwips(box)));
         colourBox->setColour(standardColour(box));
         connect(colourBox, &ColourBox::clicked, this, [this, box] { Picture_Click(box); });
+        colourBox->setFocusPolicy(Qt::ClickFocus);
+        colourBox->installEventFilter(this);
         m_boxes[box - 1] = colourBox;
     }
+    makeTabStop(1);
 
     caption(this, QCoreApplication::translate("frmColorSelect", "選択した色"), {290, 10, 170, 18});
     m_selectColor = new ColourBox(this);
@@ -149,6 +155,60 @@ void frmColorSelect::HScroll_Change(QScrollBar *bar, QLabel *label)
     m_selectColor->setColour(
         mixColour({m_scrollR->value(), m_scrollG->value(), m_scrollB->value()}));
     label->setText(QString::number(bar->value()));
+}
+
+void frmColorSelect::makeTabStop(int box)
+{
+    m_boxes[m_tabStop - 1]->setFocusPolicy(Qt::ClickFocus);
+    m_tabStop = box;
+    m_boxes[box - 1]->setFocusPolicy(Qt::StrongFocus);
+}
+
+int frmColorSelect::boxToward(int box, int key)
+{
+    const int column = (box - 1) % StandardColourColumns;
+    int next = 0;
+    switch (key) {
+    case Qt::Key_Left:
+        next = column > 0 ? box - 1 : 0;
+        break;
+    case Qt::Key_Right:
+        next = column < StandardColourColumns - 1 ? box + 1 : 0;
+        break;
+    case Qt::Key_Up:
+        next = box - StandardColourColumns;
+        break;
+    case Qt::Key_Down:
+        next = box + StandardColourColumns;
+        break;
+    default:
+        break;
+    }
+    return next >= 1 && next <= StandardColourCount ? next : 0;
+}
+
+bool frmColorSelect::eventFilter(QObject *watched, QEvent *event)
+{
+    const auto found = std::find(m_boxes.begin(), m_boxes.end(), watched);
+    if (found == m_boxes.end())
+        return QDialog::eventFilter(watched, event);
+    const int box = int(found - m_boxes.begin()) + 1;
+    if (event->type() == QEvent::FocusIn)
+        makeTabStop(box);
+    if (event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    // The arrows move through the grid and choose as they go; Space chooses.
+    const int key = static_cast<QKeyEvent *>(event)->key();
+    if (key == Qt::Key_Space) {
+        Picture_Click(box);
+        return true;
+    }
+    if (const int next = boxToward(box, key)) {
+        m_boxes[next - 1]->setFocus(Qt::TabFocusReason);
+        Picture_Click(next);
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void frmColorSelect::Picture_Click(int box)

@@ -34,14 +34,22 @@ public:
     void cb_Ok_Click();
     void cb_Cansel_Click();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void buildControls();
+    // The basic colours are one stop of the Tab key: the box last chosen.
+    void makeTabStop(int box);
+    // The box an arrow key leads to from `box`, or 0 at the grid's edge.
+    static int boxToward(int box, int key);
     void Form_Load();
     void HScroll_Change(QScrollBar *bar, QLabel *label);
     ColourBox *targetBox() const;
 
     AppState &m_state;
     std::array<ColourBox *, 48> m_boxes{};
+    int m_tabStop = 1;
     ColourBox *m_selectColor = nullptr;
     QScrollBar *m_scrollR = nullptr;
     QScrollBar *m_scrollG = nullptr;
