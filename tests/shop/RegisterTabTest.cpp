@@ -119,6 +119,8 @@ TEST_F(RegisterTab, ReleasingAsksFirstThenRebuildsTheList)
     EXPECT_EQ(messages.shown.first(),
               QStringLiteral("question|水槽から出す|F3を水槽から出します\n"
                              "一度出したら、もう水槽には戻せません\n出してよろしいですか？"));
+    // The answers are the register's own, which a translation may make verbs.
+    EXPECT_EQ(messages.answers, QStringList{releaseAnswer() + u'|' + keepAnswer()});
 
     messages.answer = true;
     press("Command_out");
