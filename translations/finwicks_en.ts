@@ -879,17 +879,26 @@ Release it?</translation>
 </context>
 <context>
     <name>Units</name>
-    <message>
+    <message numerus="yes">
         <source>分</source>
-        <translation>%1 min</translation>
+        <translation>
+            <numerusform>%1 min</numerusform>
+            <numerusform>%1 min</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>時</source>
-        <translation>:00</translation>
+        <translation>
+            <numerusform>:00</numerusform>
+            <numerusform>:00</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>㍑</source>
-        <translation>%1 L</translation>
+        <translation>
+            <numerusform>%1 L</numerusform>
+            <numerusform>%1 L</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>日</source>
@@ -898,13 +907,19 @@ Release it?</translation>
             <numerusform>%1 days</numerusform>
         </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>ms</source>
-        <translation>%1 ms</translation>
+        <translation>
+            <numerusform>%1 ms</numerusform>
+            <numerusform>%1 ms</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>℃</source>
-        <translation>%1 °C</translation>
+        <translation>
+            <numerusform>%1 °C</numerusform>
+            <numerusform>%1 °C</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -98,16 +98,15 @@ double dropAxis(double pointer, int offset, int size, int limit)
 QString fishInformation(const AppState &state, const Clock &clock, int position)
 {
     const QString name = withoutTrailingSpaces(field(state, clock, position, u"name", false));
-    const QString age = hashFormat(decimalPrefix(field(state, clock, position, u"age", true)));
+    const double days = decimalPrefix(field(state, clock, position, u"age", true));
     const QString sexCode = field(state, clock, position, u"sex", false);
     const QString sex = sexWord(sexCode.isEmpty() ? QChar() : sexCode.front());
     const QString condition = fishConditionText(fishCondition(state, clock, position, false));
-    // The age's number chooses the plural where the language has one.
-    const int days = qAbs(nearestInt(decimalPrefix(age)));
-    QString text =
-        QCoreApplication::translate("FishInformation",
-                                    "  名前:%1\n  生後:%2日\n  性別:%3\n  状態:%4\n", nullptr, days)
-            .arg(name, age, sex, condition);
+    // The age chooses the plural where the language has one.
+    QString text = QCoreApplication::translate("FishInformation",
+                                               "  名前:%1\n  生後:%2日\n  性別:%3\n  状態:%4\n",
+                                               nullptr, qAbs(nearestInt(days)))
+                       .arg(name, hashFormat(days), sex, condition);
     const QString warning = temperatureWarning(state.fish.at(position).speciesIndex(),
                                                waterTemperature(state.settings.wtemp));
     if (!warning.isEmpty())

@@ -25,12 +25,12 @@ const std::array<ScrollSpec, 11> specs{{
     {u"HScroll_bubble_limity", u"Label_bubble_limity", u"bubble_limity", 1, 10, 0, u"%"},
 }};
 
-// The units above, for the translation tools; unitText looks them up. The
-// days count, so a language can give them its plural forms.
+// The units above, for the translation tools; unitText looks them up by the
+// value, so a language can give any of them its plural forms.
 [[maybe_unused]] const char *const unitSources[] = {
-    QT_TRANSLATE_NOOP("Units", "分"), QT_TRANSLATE_NOOP("Units", "時"),
-    QT_TRANSLATE_NOOP("Units", "㍑"), QT_TRANSLATE_N_NOOP("Units", "日"),
-    QT_TRANSLATE_NOOP("Units", "ms"), QT_TRANSLATE_NOOP("Units", "℃"),
+    QT_TRANSLATE_N_NOOP("Units", "分"), QT_TRANSLATE_N_NOOP("Units", "時"),
+    QT_TRANSLATE_N_NOOP("Units", "㍑"), QT_TRANSLATE_N_NOOP("Units", "日"),
+    QT_TRANSLATE_N_NOOP("Units", "ms"), QT_TRANSLATE_N_NOOP("Units", "℃"),
 };
 
 } // namespace
@@ -39,11 +39,8 @@ QString unitText(const char16_t *unit, int count)
 {
     if (!unit || !*unit)
         return {};
-    // Only a unit with plural forms may be looked up by its count: a plain
-    // translation is found only without one.
-    const bool counted = QStringView(unit) == QStringView(u"日");
     return QCoreApplication::translate("Units", QString::fromUtf16(unit).toUtf8().constData(),
-                                       nullptr, counted ? count : -1);
+                                       nullptr, count);
 }
 
 QString valueWithUnit(const QString &number, int count, const char16_t *unit)

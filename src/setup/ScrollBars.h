@@ -28,7 +28,7 @@ struct ScrollSpec
 
 // A value label's unit ("時", "分") in the user's language, in its form for
 // `count` where the language has plurals; null gives none.
-QString unitText(const char16_t *unit, int count = -1);
+QString unitText(const char16_t *unit, int count);
 // A value label's text: `number` as written (zero-padded, as the Japanese
 // labels have it) and its unit; a translation whose unit holds "%1" places
 // the plain count there instead ("%1 days").

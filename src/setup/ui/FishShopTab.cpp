@@ -4,6 +4,7 @@
 #include "platform/Fonts.h"
 #include "setup/FishShop.h"
 #include "setup/ui/FishShopMessages.h"
+#include "setup/ui/ScrollRow.h"
 #include "state/Fish.h"
 
 #include <QComboBox>
@@ -120,21 +121,19 @@ QGroupBox *FishShopTab::buildCondition()
     connect(m_buy, &QPushButton::clicked, this, [this] { Command_in_Click(); });
 
     // Each choice's caption carries its accelerator.
-    const auto caption = [frame](const QString &text, QWidget *control) {
-        auto *label = new QLabel(text, frame);
-        label->setBuddy(control);
-        return label;
-    };
     auto *choices = new QHBoxLayout;
-    choices->addWidget(caption(QCoreApplication::translate("FishShop", "性別(&S)"), m_sex));
+    choices->addWidget(
+        rowCaption(QCoreApplication::translate("FishShop", "性別(&S)"), frame, m_sex));
     choices->addWidget(m_sex);
     choices->addSpacing(16);
-    choices->addWidget(caption(QCoreApplication::translate("FishShop", "成長度合い(&A)"), m_age));
+    choices->addWidget(
+        rowCaption(QCoreApplication::translate("FishShop", "成長度合い(&A)"), frame, m_age));
     choices->addWidget(m_age);
     choices->addStretch(1);
 
     auto *counter = new QHBoxLayout;
-    counter->addWidget(caption(QCoreApplication::translate("FishShop", "数(&N)"), m_count));
+    counter->addWidget(
+        rowCaption(QCoreApplication::translate("FishShop", "数(&N)"), frame, m_count));
     counter->addWidget(m_count, 1);
     counter->addWidget(m_countLabel);
     counter->addSpacing(12);

@@ -45,9 +45,11 @@ ScrollRow addScrollRow(QGridLayout *grid, int row, QWidget *lead, QStringView co
     return {bar, label};
 }
 
-QLabel *rowCaption(const QString &text, QWidget *parent)
+QLabel *rowCaption(const QString &text, QWidget *parent, QWidget *buddy)
 {
-    return new QLabel(text, parent);
+    auto *caption = new QLabel(text, parent);
+    caption->setBuddy(buddy);
+    return caption;
 }
 
 void keepPlaceWhenHidden(QWidget *widget)

@@ -21,8 +21,9 @@ struct ScrollRow
 
 ScrollRow addScrollRow(QGridLayout *grid, int row, QWidget *lead, QStringView control);
 
-// A caption for the leading column.
-QLabel *rowCaption(const QString &text, QWidget *parent);
+// A caption for the leading column; its accelerator, if any, gives `buddy`
+// the focus.
+QLabel *rowCaption(const QString &text, QWidget *parent, QWidget *buddy = nullptr);
 
 // A label whose place stays reserved while it is hidden.
 void keepPlaceWhenHidden(QWidget *widget);
